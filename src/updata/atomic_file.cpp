@@ -1,0 +1,115 @@
+#include "updata/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwick {
+namespace fs = std::filesystem;
+namespace {
+
+fs::path ToFsPath(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+void SetError(std::string* error, const std::string& what) {
+  if (error) *error = what + ": " + std::strerror(errno);
+}
+
+// Resolves a link so that saving through it replaces the file it points to, not the link.
+fs::path SaveTarget(const fs::path& path) {
+  std::error_code ec;
+  if (fs::is_symlink(path, ec)) {
+    fs::path resolved = fs::weakly_canonical(path, ec);
+    if (!ec) return resolved;
+  }
+  return path;
+}
+
+int CreateTemporaryBeside(const fs::path& target, fs::path& temp_path) {
+  std::random_device seed;
+  std::mt19937 random(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp_path = target;
+    temp_path += ".tarnwick-" + std::to_string(random() % 1000000000u) + ".tmp";
+    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteAll(int fd, const ByteChunk& chunk) {
+  const auto* bytes = static_cast<const char*>(chunk.data);
+  std::size_t left = chunk.size;
+  while (left > 0) {
+    const ssize_t written = ::write(fd, bytes, left);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(ToFsPath(path), ec);
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const ByteChunk> chunks,
+                         std::string* error) {
+  const fs::path target = SaveTarget(ToFsPath(path));
+  fs::path temp;
+  const int fd = CreateTemporaryBeside(target, temp);
+  if (fd < 0) {
+    SetError(error, "cannot create a temporary file beside " + target.string());
+    return false;
+  }
+  bool ok = true;
+  for (const ByteChunk& chunk : chunks) {
+    if (!WriteAll(fd, chunk)) {
+      SetError(error, "cannot write " + temp.string());
+      ok = false;
+      break;
+    }
+  }
+  struct stat existing {};
+  if (ok && ::stat(target.c_str(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);
+  if (ok && ::fsync(fd) != 0) {
+    SetError(error, "cannot flush " + temp.string());
+    ok = false;
+  }
+  if (::close(fd) != 0 && ok) {
+    SetError(error, "cannot close " + temp.string());
+    ok = false;
+  }
+  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+    SetError(error, "cannot replace " + target.string());
+    ok = false;
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolder(target.parent_path());
+  return true;
+}
+
+}  // namespace tarnwick
