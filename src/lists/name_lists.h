@@ -40,11 +40,23 @@ struct StyleEntry {
   std::string name;          // 8 bytes as stored
 };
 
+// The (MSB, LSB, program) keys of a ToneEntry table in ascending order, each with the lowest
+// table index that holds it, so that a binary search finds what a scan from index 0 finds.
+// Empty while no index has been built.
+struct ToneKeyIndex {
+  std::vector<std::uint32_t> keys;     // msb << 16 | lsb << 8 | program, no repeats
+  std::vector<std::uint16_t> entries;  // entries[i]: the lowest index whose key is keys[i]
+};
+
 struct NameTables {
   std::vector<ToneEntry> tones = std::vector<ToneEntry>(kToneCount);
   std::vector<ToneEntry> drumSets = std::vector<ToneEntry>(kDrumSetCount);
   std::vector<StyleEntry> styles = std::vector<StyleEntry>(kStyleCount);
   std::vector<std::string> efxNames = std::vector<std::string>(kEFXCount);
+
+  // Lookup indexes over `tones` and `drumSets`, built by the loaders (see IndexNameTables).
+  ToneKeyIndex toneIndex;
+  ToneKeyIndex drumSetIndex;
 };
 
 // Each loader reads <folder>/<file>. On success it returns the empty text; otherwise the table
@@ -55,13 +67,22 @@ std::string LoadToneList(NameTables& tables, const std::string& folder);
 std::string LoadDrumSetList(NameTables& tables, const std::string& folder);
 std::string LoadStyleList(NameTables& tables, const std::string& folder);
 
-// Decorated names. markPos: 0 none, 1 level mark before the name, 2 after it (others as 0).
-// An index outside the table gives the empty text.
+// Rebuilds both lookup indexes. The loaders call it; code that fills `tones` or `drumSets` by hand
+// calls it afterwards (without an index the lookups scan the table, with a stale one they go wrong).
+void IndexNameTables(NameTables& tables);
+
+// The lowest index of `tones` (or `drumSets` when `drumSet`) whose three bytes equal the key, or
+// -1 when none does.
+int FindToneEntry(const NameTables& tables, bool drumSet, int msb, int lsb, int program);
+
+// Decorated names, 8-bit text like the tables. markPos: 0 none, 1 level mark before the name,
+// 2 after it (others as 0). An index outside the table gives the empty text.
 std::string ToneNameAt(const NameTables& tables, int index, int markPos);
 std::string DrumSetNameAt(const NameTables& tables, int index, int markPos);
 
 // The name of the tone or drum set a part of a UP selects, mark before the name; empty when no
-// list entry matches. The ...Arr form appends " (Usr)" / " (Arr)" for parts 8..15.
+// list entry matches. The ...Arr form appends " (Usr)" / " (Arr)" for parts 8..15. A part
+// outside 0..15 gives the empty text.
 std::string GetPartToneName(const NameTables& tables, const UPRecord& up, int part);
 std::string GetPartToneNameArr(const NameTables& tables, const UPRecord& up, int part);
 

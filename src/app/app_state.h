@@ -1,0 +1,37 @@
+// The program-wide state: one object, created at start-up and handed to each window when it is
+// built. Tests create a fresh one for each case.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QColor>
+
+#include "lists/name_lists.h"
+#include "midi/midi_settings.h"
+#include "updata/up_file.h"
+
+namespace tarnwick {
+
+// The views of the main window; the value is what the "ActiveMenu" setting stores.
+enum class View : int { UPFile = 0, DiskLink = 1, Tone = 2, Keyboard = 3 };
+
+struct AppState {
+  std::string programFolder;  // the executable's folder, no trailing separator
+  std::string dataFolder;     // where the name lists and the new-file template were found
+
+  UPData up;                  // File 0 and File 1: records, headers, paths
+  std::array<bool, 2> modified{false, false};  // unsaved changes per file
+
+  // Paths kept from run to run that no command uses.
+  std::string datStyleFilePath, datSongFilePath, styleSetFilePath, songSetFilePath;
+
+  NameTables names;
+  MidiSettings midi;
+
+  View activeMenu = View::UPFile;
+  std::array<QColor, 2> fileColor{QColor(120, 200, 180), QColor(40, 190, 210)};
+  bool windowKeysEnabled = true;  // cleared while a filter box has the focus
+};
+
+}  // namespace tarnwick

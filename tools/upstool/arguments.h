@@ -1,0 +1,29 @@
+// Splitting a command's words into operands and options.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::upstool {
+
+struct ArgumentRules {
+  std::vector<std::string_view> operands;  // names for messages, e.g. {"IN", "OUT"}
+  bool last_repeats = false;               // the last operand may be given any number of times
+  std::vector<std::string_view> options;   // accepted options, e.g. {"--force"}
+};
+
+struct ParsedArguments {
+  std::vector<std::string> operands;
+  std::vector<std::string> options;  // as given, each at most once
+  std::string error;                 // empty when the words fit the rules
+
+  bool Has(std::string_view option) const;
+};
+
+// Words starting with "-" are options (a lone "-" is an operand); "--" ends the options, so that
+// a file named like an option can still be given.
+ParsedArguments ParseArguments(const std::vector<std::string>& args, const ArgumentRules& rules);
+
+}  // namespace tarnwick::upstool
