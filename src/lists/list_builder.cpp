@@ -131,7 +131,7 @@ std::string ToListName(std::string_view utf8, int size, const Place& place) {
   for (std::size_t pos = 0; pos < utf8.size();) {
     char32_t ch = 0;
     if (!NextCodePoint(utf8, pos, ch)) place.Fail("the name is not valid UTF-8 text");
-    if (ch < 0x20 || ch == 0x7F) place.Fail("the name holds a control character");
+    if (ch < 0x20 || (ch >= 0x7F && ch < 0xA0)) place.Fail("the name holds a control character");
     const char byte = UnicodeToAnsi(ch);
     if (byte == '?' && ch != U'?') {
       place.Fail("the name \"" + std::string(utf8) + "\" holds the character " + CodePointText(ch) +
@@ -148,7 +148,8 @@ std::string ToListName(std::string_view utf8, int size, const Place& place) {
 }
 
 // One table row as a list record.
-std::string RowToRecord(std::string_view line, const ListFormat& format, int row, const Place& place) {
+std::string RowToRecord(std::string_view line, const ListFormat& format, int row,
+                        const Place& place) {
   const std::vector<std::string_view> fields = SplitTabs(line);
   const std::size_t columns = format.indexed ? 2 : 4;
   if (fields.size() != columns) {
@@ -169,6 +170,13 @@ std::string RowToRecord(std::string_view line, const ListFormat& format, int row
   record += static_cast<char>(
       ParseNumber(fields[2], "program", format.programMin, format.programMax, place));
   return record + ToListName(fields[3], format.nameSize, place);
+}
+
+// A slot without a row: numbers 0 and a name of blanks.
+std::string BlankRecord(const ListFormat& format) {
+  const auto nameSize = static_cast<std::size_t>(format.nameSize);
+  return std::string(static_cast<std::size_t>(format.RecordSize()) - nameSize, '\0') +
+         std::string(nameSize, ' ');
 }
 
 std::string ReadWholeFile(const fs::path& path) {
@@ -207,13 +215,11 @@ std::string ParseTable(const fs::path& path, const ListFormat& format) {
     }
     bytes += RowToRecord(line, format, rows++, place);
   }
-  if (place.line == 0) place.Fail("the file is empty; the header line is missing");
-  // Blank entries for the slots left over: numbers 0 and a name of blanks.
-  const auto nameSize = static_cast<std::size_t>(format.nameSize);
-  const std::string blank =
-      std::string(static_cast<std::size_t>(format.RecordSize()) - nameSize, '\0') +
-      std::string(nameSize, ' ');
-  for (int i = rows; i < format.slots; ++i) bytes += blank;
+  if (place.line == 0) {
+    place.line = 1;
+    place.Fail("the file is empty; the header line is missing");
+  }
+  for (int i = rows; i < format.slots; ++i) bytes += BlankRecord(format);
   return bytes;
 }
 
@@ -221,7 +227,9 @@ void WriteList(const fs::path& folder, const char* name, const std::string& byte
   const std::string path = ToUtf8(folder / name);
   const ByteChunk chunks[] = {{bytes.data(), bytes.size()}};
   std::string error;
-  if (!WriteFileAtomically(path, chunks, &error)) throw ListError("cannot write " + path + ": " + error);
+  if (!WriteFileAtomically(path, chunks, &error)) {
+    throw ListError("cannot write " + path + ": " + error);
+  }
 }
 
 }  // namespace

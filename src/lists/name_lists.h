@@ -67,8 +67,8 @@ std::string LoadToneList(NameTables& tables, const std::string& folder);
 std::string LoadDrumSetList(NameTables& tables, const std::string& folder);
 std::string LoadStyleList(NameTables& tables, const std::string& folder);
 
-// Rebuilds both lookup indexes. The loaders call it; code that fills `tones` or `drumSets` by hand
-// calls it afterwards (without an index the lookups scan the table, with a stale one they go wrong).
+// Rebuilds both lookup indexes. The loaders call it; code that fills `tones` or `drumSets` by
+// hand calls it afterwards (without an index the lookups scan the table; a stale one misleads).
 void IndexNameTables(NameTables& tables);
 
 // The lowest index of `tones` (or `drumSets` when `drumSet`) whose three bytes equal the key, or
