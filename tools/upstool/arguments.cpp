@@ -12,7 +12,8 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 bool LooksLikeOption(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
 
 // Checks the operand count against the rules; returns the complaint or the empty text.
-std::string OperandCountError(const std::vector<std::string>& operands, const ArgumentRules& rules) {
+std::string OperandCountError(const std::vector<std::string>& operands,
+                              const ArgumentRules& rules) {
   const std::size_t wanted = rules.operands.size();
   if (operands.size() < wanted) return "missing " + std::string(rules.operands[operands.size()]);
   if (operands.size() > wanted && !rules.last_repeats) {

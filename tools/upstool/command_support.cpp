@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "updata/ansi_text.h"
-#include "updata/ups_file.h"
 #include "command.h"
 
 namespace tarnwick::upstool {
@@ -13,11 +12,21 @@ int ReportUsageError(std::ostream& err, std::string_view command, std::string_vi
   return kExitUsage;
 }
 
+std::string RefusalText(const FileResult& loaded, const std::string& path) {
+  // The loader names every refusal; a bare failure still gets a text rather than an empty line.
+  return loaded.message.empty() ? "Error Opening File: " + path : OneLine(loaded.message);
+}
+
 bool LoadOrReport(UPFile& file, const std::string& path, std::ostream& err) {
   const FileResult loaded = LoadUPSFile(file, path);
-  if (loaded) return true;
-  err << (loaded.message.empty() ? "Error Opening File: " + path : OneLine(loaded.message)) << '\n';
-  return false;
+  if (!loaded) err << RefusalText(loaded, path) << '\n';
+  return loaded.ok;
+}
+
+int FinishOutput(std::ostream& out, std::ostream& err, std::string_view command) {
+  if (out.flush()) return kExitOk;
+  err << "upstool " << command << ": the output could not be written completely\n";
+  return kExitFailure;
 }
 
 std::string DescribeUPCount(int count) {

@@ -7,15 +7,23 @@
 #include <string_view>
 
 #include "updata/up_file.h"
+#include "updata/ups_file.h"
 
 namespace tarnwick::upstool {
 
 // Writes "upstool COMMAND: PROBLEM" and returns the usage exit code.
 int ReportUsageError(std::ostream& err, std::string_view command, std::string_view problem);
 
+// Why a load of `path` failed, on one line.
+std::string RefusalText(const FileResult& loaded, const std::string& path);
+
 // Loads `path` into `file`; when the file is refused, writes the loader's message (on one line)
 // to `err` and returns false.
 bool LoadOrReport(UPFile& file, const std::string& path, std::ostream& err);
+
+// Flushes `out`; when anything written to it was lost (a full disk, a closed pipe), says so and
+// returns the failure exit code.
+int FinishOutput(std::ostream& out, std::ostream& err, std::string_view command);
 
 // "set of 192 UPs" for a full instrument set, "library of N UPs" for any other count.
 std::string DescribeUPCount(int count);

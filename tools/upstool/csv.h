@@ -1,0 +1,28 @@
+// Writing CSV as RFC 4180 has it: comma separated, "\n" line ends, a field quoted when it holds a
+// comma, a quote, CR or LF, with its quotes doubled.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick::upstool {
+
+// Appends `field` to `csv` in its CSV form (quoted only where needed).
+void AppendCsvField(std::string& csv, std::string_view field);
+
+// Builds one row at the end of a buffer: fields in order, then End().
+class CsvRow {
+ public:
+  explicit CsvRow(std::string& csv) : csv_(csv) {}
+  void Text(std::string_view field);
+  void Number(int value);
+  void End() { csv_ += '\n'; }
+
+ private:
+  void Separate();
+
+  std::string& csv_;
+  bool first_ = true;
+};
+
+}  // namespace tarnwick::upstool

@@ -1,0 +1,34 @@
+// upstool: the command-line companion of the Tarnwick editor, over the same file and list code.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "commands.h"
+
+namespace {
+
+using tarnwick::upstool::CommandEntry;
+
+constexpr CommandEntry kCommands[] = {
+    {"check", "FILE...", "say for each file whether it loads, and as a set or a library",
+     tarnwick::upstool::RunCheckCommand},
+    {"list", "FILE [--parts]", "print the UPs of a file as CSV (--parts: with the part settings)",
+     tarnwick::upstool::RunListCommand},
+    {"dl", "FILE", "print the 111 Disk Link entries of a file", tarnwick::upstool::RunDlCommand},
+    {"save", "IN OUT [--force]",
+     "write IN to OUT with the magic that fits its count (--force: replace OUT)",
+     tarnwick::upstool::RunSaveCommand},
+    {"make-lists", "SRCDIR OUTDIR", "build the four name list files from their sources",
+     tarnwick::upstool::RunMakeListsCommand},
+    // ---- MIDI commands go here: midi-ports and send-up (RunMidiPortsCommand and
+    // RunSendUpCommand of midi_commands.h, built with the MIDI library). ----
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return tarnwick::upstool::RunCommandLine(kCommands, args, std::cout, std::cerr);
+}
