@@ -1,0 +1,12 @@
+#include "app/midi_setup_command.h"
+
+#include "midi/frm_midi_setup.h"
+
+namespace tarnwick {
+
+void RunMidiSetupDialog(MidiApi& midi, MidiSettings& settings, UserDialogs& dialogs, QWidget* parent) {
+  frmMidiSetup setup(midi, settings, dialogs, parent);
+  setup.exec();
+}
+
+}  // namespace tarnwick

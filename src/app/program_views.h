@@ -1,0 +1,32 @@
+// The view windows of the program. Views whose windows are not built yet are placeholders;
+// each create function is where its real window plugs in.
+#pragma once
+
+#include "app/view_factory.h"
+
+namespace tarnwick {
+
+struct AppState;
+class MidiApi;
+class SettingsStore;
+class UserDialogs;
+
+class ProgramViews : public ViewFactory {
+ public:
+  ProgramViews(AppState& state, SettingsStore& store, UserDialogs& dialogs, MidiApi& midi)
+      : state_(state), store_(store), dialogs_(dialogs), midi_(midi) {}
+
+  QWidget* createKeyboard(QWidget* parent) override;
+  QWidget* createTone(int number, QWidget* parent) override;
+  QWidget* createUPFile(QWidget* parent) override;
+  QWidget* createDiskLink(QWidget* parent) override;
+
+ private:
+  // Handed to each real window as it arrives.
+  AppState& state_;
+  SettingsStore& store_;
+  UserDialogs& dialogs_;
+  MidiApi& midi_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,27 @@
+#include "ui/focus_park.h"
+
+#include <QPushButton>
+
+namespace tarnwick {
+
+QPushButton* CreateDummyButton(QWidget* window) {
+  auto* dummy = new QPushButton(window);
+  dummy->setObjectName(QStringLiteral("Dummy"));
+  dummy->setFocusPolicy(Qt::ClickFocus);
+  dummy->setFlat(true);
+  dummy->setGeometry(0, 0, 0, 0);
+  dummy->setAccessibleName(QString());
+  return dummy;
+}
+
+bool ParkFocus(QWidget* widget) {
+  for (QWidget* area = widget; area != nullptr; area = area->parentWidget()) {
+    if (auto* dummy = area->findChild<QWidget*>(QStringLiteral("Dummy"), Qt::FindDirectChildrenOnly)) {
+      dummy->setFocus(Qt::OtherFocusReason);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tarnwick
