@@ -1,0 +1,52 @@
+// One filter box above a UP grid. It applies the box rules of filter_box_rules.h to typing,
+// pasting, arrow keys, clicks on its halves (number boxes) and the mouse wheel, and asks for a
+// refresh of its grid when a change is to be applied.
+#pragma once
+
+#include <QLineEdit>
+
+namespace tarnwick {
+
+class FilterBox : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  FilterBox(int file, int box, QWidget* parent = nullptr);
+
+  int box() const { return box_; }
+  // Sets the text without the change handling (used by Clear Filter).
+  void setTextQuietly(const QString& text);
+  // Up (true) or Down (false), as for the arrow keys.
+  void step(bool up, bool ctrl);
+  void showRestingLook();  // the look of a box without the focus
+  // A wheel turn over the box (120 per notch, positive away from the user): a step per notch.
+  void wheelStep(int delta);
+
+ signals:
+  void refreshRequested();
+  void helpRequested();
+  void focusChanged(bool hasFocus);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void onTextChanged(const QString& text);
+  bool handleTyping(QKeyEvent* event);
+  void setCaretHidden(bool hidden);
+  void updatePointer(int x);
+  void setLook(const QColor& background, bool bold);
+  bool isNumberBox() const;
+
+  int box_;
+  bool quiet_ = false;
+  int wheelRemainder_ = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,207 @@
+#include "upfile/frm_up_file.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/app_state.h"
+#include "ui/focus_park.h"
+#include "ui/help_window.h"
+#include "ui/image_button.h"
+#include "ui/mouse_wheel.h"
+#include "upfile/file_rules.h"
+#include "upfile/grid_header_button.h"
+#include "upfile/up_file_pane.h"
+#include "upfile/up_grid_model.h"
+#include "upfile/up_grid_view.h"
+
+namespace tarnwick {
+
+frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFlags& panelFlags,
+                     MidiOutOpen midiOutOpen, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      dialogs_(dialogs),
+      midiOutOpen_(std::move(midiOutOpen)),
+      files_(state.up, state.modified, dialogs, QString::fromStdString(state.programFolder),
+             TemplatePath(QString::fromStdString(state.dataFolder))),
+      panelFlags_(panelFlags) {
+  setObjectName(QStringLiteral("frmUPFile"));
+  files_.setBusyHook([](bool busy) {
+    if (busy) {
+      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QGuiApplication::restoreOverrideCursor();
+    }
+  });
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  for (int file = 0; file < 2; ++file) {
+    buildPane(file);
+    layout->addWidget(panes_[file]);
+  }
+  // Takes the focus after clicks on the picture buttons, so that no control keeps a focus mark;
+  // the keys it gets still move the active grid.
+  dummy_ = CreateDummyButton(this);
+  dummy_->installEventFilter(this);
+  wheel_ = new MWheel(this);
+  showHelp_ = [this](const QString& caption, QSize sizeTwips, const QString& text) {
+    ShowHelp(this, caption, sizeTwips, text);
+  };
+
+  for (int file = 0; file < 2; ++file) connectPane(file);
+  loadFilesOfLastRun();
+}
+
+frmUPFile::~frmUPFile() = default;
+
+UPFile& frmUPFile::upFile(int file) { return state_.up.files[static_cast<std::size_t>(file)]; }
+
+int frmUPFile::shownRows(int file) const { return model(file).rowCount(); }
+
+const ColumnSelectors& frmUPFile::columnSelectors(int file) const { return model(file).selectors(); }
+
+void frmUPFile::buildPane(int file) {
+  auto* pane = new UPFilePane(file, state_.fileColor[static_cast<std::size_t>(file)], this);
+  panes_[static_cast<std::size_t>(file)] = pane;
+  auto* gridModel = new UPGridModel(upFile(file), state_.names, this);
+  gridModel->setMidiOutOpen(midiOutOpen_);
+  models_[static_cast<std::size_t>(file)] = gridModel;
+  pane->grid->setModel(gridModel);
+  pane->applyColumnWidths();
+  for (int col = 0; col < kGridColumnCount; ++col) showHeaderLook(file, col);
+  pane->homeEnd->setProperty("tag", QStringLiteral("TO_END"));
+  pane->homeEnd->setToolTip(QStringLiteral("Go to End"));
+  pane->counter->installEventFilter(this);
+}
+
+void frmUPFile::connectPane(int file) {
+  UPFilePane& p = pane(file);
+  connect(p.fileNew, &ImageButton::leftPressed, this, [this, file] { onNew(file); });
+  connect(p.fileOpen, &ImageButton::leftPressed, this, [this, file] { onOpen(file); });
+  connect(p.fileSave, &ImageButton::leftPressed, this, [this, file] { onSave(file); });
+  connect(p.fileSaveAs, &ImageButton::leftPressed, this, [this, file] { onSaveAs(file); });
+  connect(p.openFileFrom, &ImageButton::leftPressed, this, [this, file] { onOpenFrom(file); });
+  connect(p.copy, &ImageButton::leftPressed, this, [this, file] { onCopy(file); });
+  connect(p.insert, &ImageButton::leftPressed, this, [this, file] { onInsert(file); });
+  connect(p.append, &ImageButton::leftPressed, this, [this, file] { onAppend(file); });
+  connect(p.remove, &ImageButton::leftPressed, this, [this, file] { onDelete(file); });
+  connect(p.homeEnd, &ImageButton::leftPressed, this, [this, file] { goHomeOrEnd(file); });
+  connect(p.fileMenuControl, &ImageButton::leftPressed, this, [this, file] {
+    setFilePanelShown(file, !panelFlags_.fileMenuButtonsVisible[static_cast<std::size_t>(file)]);
+    parkFocus();
+  });
+  connect(p.copyMenuControl, &ImageButton::leftPressed, this, [this, file] {
+    setCopyPanelShown(file, !panelFlags_.copyMenuButtonsVisible[static_cast<std::size_t>(file)]);
+    parkFocus();
+  });
+  for (int col = 0; col < kGridColumnCount; ++col) {
+    connect(p.headers[col], &ImageButton::leftPressed, this, [this, file, col] { sortByHeader(file, col); });
+    connect(p.headers[col], &GridHeaderButton::rightPressed, this,
+            [this, file, col] { alignByHeader(file, col); });
+  }
+  QItemSelectionModel* selection = p.grid->selectionModel();
+  connect(selection, &QItemSelectionModel::selectionChanged, this, [this, file] { readSelection(file); });
+  connect(selection, &QItemSelectionModel::currentRowChanged, this, [this, file] { readSelection(file); });
+  connect(p.grid, &UPGridView::mousePressedOnRow, this, [this, file](int row) {
+    activeFile_ = file;
+    grid(file).SelID = model(file).idAt(row);
+  });
+  connectFilters(file);
+}
+
+void frmUPFile::loadFilesOfLastRun() {
+  for (int file = 0; file < 2; ++file) {
+    const FileCommands::Outcome outcome = files_.LoadAtStart(file);
+    const std::size_t f = static_cast<std::size_t>(file);
+    if (outcome == FileCommands::Outcome::Replaced) {
+      Fill_Grid_frmUPFile_UP(file);
+      setFilePanelShown(file, panelFlags_.fileMenuButtonsVisible[f]);
+    } else {
+      Refresh_Grid_frmUPFile_UP(file);
+      setFilePanelShown(file, true);
+    }
+    setCopyPanelShown(file, panelFlags_.copyMenuButtonsVisible[f]);
+  }
+  showFilePanels();
+}
+
+void frmUPFile::setFilePanelShown(int file, bool shown) {
+  panelFlags_.fileMenuButtonsVisible[static_cast<std::size_t>(file)] = shown;
+  pane(file).fileMenuButtons->setVisible(shown);
+  ImageButton* control = pane(file).fileMenuControl;
+  control->setProperty("tag", shown ? QStringLiteral("1") : QStringLiteral("0"));
+  control->setToolTip(shown ? QStringLiteral("Hide File Buttons") : QStringLiteral("Show File Buttons"));
+  control->setPictureName(shown ? QStringLiteral("MENU_CONTROL_SHRINK")
+                                : QStringLiteral("MENU_CONTROL_EXPAND"));
+}
+
+void frmUPFile::setCopyPanelShown(int file, bool shown) {
+  panelFlags_.copyMenuButtonsVisible[static_cast<std::size_t>(file)] = shown;
+  pane(file).copyMenuButtons->setVisible(shown);
+  ImageButton* control = pane(file).copyMenuControl;
+  control->setProperty("tag", shown ? QStringLiteral("1") : QStringLiteral("0"));
+  control->setToolTip(shown ? QStringLiteral("Hide buttons") : QStringLiteral("Show buttons"));
+  control->setPictureName(shown ? QStringLiteral("MENU_CONTROL_SHRINK")
+                                : QStringLiteral("MENU_CONTROL_EXPAND"));
+}
+
+void frmUPFile::parkFocus() { ParkFocus(dummy_); }
+
+void frmUPFile::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  activate();
+}
+
+void frmUPFile::activate() {
+  const int touchedLast = activeFile_;
+  for (int file = 0; file < 2; ++file) {
+    reselect(file, grid(file));
+    readSelection(file);
+  }
+  activeFile_ = touchedLast;
+  showModifiedMarks();
+  parkFocus();
+}
+
+bool frmUPFile::eventFilter(QObject* watched, QEvent* event) {
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  const bool release = event->type() == QEvent::MouseButtonRelease;
+  for (int file = 0; file < 2; ++file) {
+    if (watched != pane(file).counter || !(press || release)) continue;
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return true;
+    QPalette colours = pane(file).counterBack->palette();
+    colours.setColor(QPalette::Window, press ? QColor(0, 0, 255) : QColor(192, 192, 192));
+    pane(file).counterBack->setPalette(colours);
+    if (press) {
+      selectAllRows(file);
+      parkFocus();
+    }
+    return true;
+  }
+  if (watched == dummy_ && event->type() == QEvent::KeyPress) {
+    // The focus rests on Dummy after most clicks; the arrow and paging keys still move the grid.
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+        QCoreApplication::sendEvent(pane(activeFile_).grid, event);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tarnwick

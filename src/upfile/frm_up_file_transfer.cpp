@@ -1,0 +1,68 @@
+// Copy, Insert, Append and Delete between the two files of the UP file window.
+#include <QLabel>
+
+#include "app/app_state.h"
+#include "ui/hourglass.h"
+#include "upfile/frm_up_file.h"
+#include "upfile/up_file_pane.h"
+#include "upfile/up_grid_model.h"
+
+namespace tarnwick {
+
+// Runs one transfer into `target` with its busy text on the row counter; a success marks the
+// target modified and refreshes its grid, a failure shows why and leaves everything as it was.
+void frmUPFile::runTransfer(int target, const QString& busyText,
+                            const std::function<TransferResult()>& operation) {
+  TransferResult result;
+  {
+    Hourglass busy;
+    if (!busyText.isEmpty()) {
+      pane(target).counter->setText(busyText);
+      pane(target).counter->repaint();
+    }
+    result = operation();
+  }
+  if (result) {
+    state_.modified[static_cast<std::size_t>(target)] = true;
+    Refresh_Grid_frmUPFile_UP(target);
+    showModifiedMarks();
+  } else {
+    showCounts(target);
+    if (!result.message.empty()) dialogs_.showMessage(QString::fromStdString(result.message));
+  }
+  parkFocus();
+}
+
+void frmUPFile::onCopy(int source) {
+  const int target = 1 - source;
+  const std::vector<int> from = SelectedIDs(grid(source), model(source).rowIDs());
+  const std::vector<int> to = SelectedIDs(grid(target), model(target).rowIDs());
+  if (from.empty() || from.size() != to.size()) return;
+  runTransfer(target, QString(), [&] { return CopyUPs(upFile(source), from, upFile(target), to); });
+}
+
+void frmUPFile::onInsert(int source) {
+  const int target = 1 - source;
+  const std::vector<int> from = SelectedIDs(grid(source), model(source).rowIDs());
+  if (from.empty() || shownRows(target) == 0) return;
+  const int position = std::max(0, model(target).idAt(grid(target).SelRow));
+  runTransfer(target, QStringLiteral(" Ins"),
+              [&] { return InsertUPs(upFile(source), from, upFile(target), position); });
+}
+
+void frmUPFile::onAppend(int source) {
+  const int target = 1 - source;
+  const std::vector<int> from = SelectedIDs(grid(source), model(source).rowIDs());
+  if (from.empty()) return;
+  runTransfer(target, QStringLiteral(" Add"),
+              [&] { return AppendUPs(upFile(source), from, upFile(target)); });
+}
+
+void frmUPFile::onDelete(int file) {
+  if (upFile(file).count == 0) return;
+  std::vector<int> doomed = SelectedIDs(grid(file), model(file).rowIDs());
+  if (doomed.empty()) return;
+  runTransfer(file, QStringLiteral(" Del"), [&] { return DeleteUPs(upFile(file), std::move(doomed)); });
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,237 @@
+#include "upfile/up_file_pane.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/image_button.h"
+#include "ui/twips.h"
+#include "upfile/filter_box.h"
+#include "upfile/filter_box_rules.h"
+#include "upfile/grid_header_button.h"
+#include "upfile/up_grid_view.h"
+
+namespace tarnwick {
+namespace {
+
+QHBoxLayout* Row(QWidget* host, int spacing = 2) {
+  auto* layout = new QHBoxLayout(host);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(spacing);
+  return layout;
+}
+
+QLineEdit* ReadOnlyBox(const QString& name, const QString& toolTip, int width, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setToolTip(toolTip);
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setFixedWidth(width);
+  return box;
+}
+
+// The width of a column: its width in twips, widened where the screen's font would not fit the
+// texts the column holds ("C88", "250", an 8-letter name).
+int ColumnPixels(int col, const QFontMetrics& metrics) {
+  const QString widest = col == kColID                                            ? QStringLiteral("65535")
+                         : col == kColName || col == kColStyle || col == kColSong ? QStringLiteral("Abcdefgh")
+                                                                                  : QStringLiteral("C88");
+  constexpr int kCellMargins = 10;
+  return std::max(TwipsToPixels(DefaultColumnLook(col).widthTwips),
+                  metrics.horizontalAdvance(widest) + kCellMargins);
+}
+
+constexpr int kButtonSize = 32;
+constexpr int kHeaderHeight = 22;
+
+}  // namespace
+
+UPFilePane::UPFilePane(int fileIndex, const QColor& background, QWidget* parent)
+    : QFrame(parent), file(fileIndex) {
+  setObjectName(indexed("fraUPFile"));
+  setFrameShape(QFrame::StyledPanel);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, background);
+  setPalette(colours);
+
+  grid = new UPGridView(file, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(3);
+  layout->addWidget(buildFilePanel());
+  layout->addWidget(buildTransferPanel());
+  layout->addWidget(buildReadOut());
+  layout->addWidget(buildToneRow());
+  layout->addWidget(buildHeaderRow());
+  layout->addWidget(buildFilterRow());
+  layout->addWidget(grid);
+  layout->addStretch(1);
+}
+
+int UPFilePane::columnWidth(int col) const { return ColumnPixels(col, grid->fontMetrics()); }
+
+void UPFilePane::applyColumnWidths() {
+  for (int col = 0; col < kGridColumnCount; ++col) grid->setColumnWidth(col, columnWidth(col));
+  grid->fitToRows(0);
+}
+
+QString UPFilePane::indexed(const char* name) const {
+  return QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(file);
+}
+
+ImageButton* UPFilePane::pictureButton(const char* name, const QString& picture, QWidget* parent) const {
+  auto* button = new ImageButton(picture, parent);
+  button->setObjectName(indexed(name));
+  button->setFixedSize(kButtonSize, kButtonSize);
+  return button;
+}
+
+QWidget* UPFilePane::buildFilePanel() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host);
+  fileMenuControl = pictureButton("cmd_FileMenuControl", QStringLiteral("MENU_CONTROL_SHRINK"), host);
+  fileMenuButtons = new QWidget(host);
+  fileMenuButtons->setObjectName(indexed("fraFileMenuButtons"));
+  auto* buttons = Row(fileMenuButtons);
+  fileNew = pictureButton("cmd_FileNew", QStringLiteral("FILE_NEW"), fileMenuButtons);
+  fileOpen = pictureButton("cmd_FileOpen", QStringLiteral("FILE_OPEN"), fileMenuButtons);
+  openFileFrom = pictureButton("cmd_OpenFileFrom", QStringLiteral("FILE_FROM_%1").arg(file), fileMenuButtons);
+  fileSave = pictureButton("cmd_FileSave", QStringLiteral("FILE_SAVE"), fileMenuButtons);
+  fileSaveAs = pictureButton("cmd_FileSaveAs", QStringLiteral("FILE_SAVE_AS"), fileMenuButtons);
+  fileNew->setToolTip(QStringLiteral("New"));
+  fileOpen->setToolTip(QStringLiteral("Open"));
+  fileSave->setToolTip(QStringLiteral("Save"));
+  fileSaveAs->setToolTip(QStringLiteral("Save As"));
+  for (ImageButton* button : {fileNew, fileOpen, openFileFrom, fileSave, fileSaveAs})
+    buttons->addWidget(button);
+
+  fileNameLabel = new QLabel(host);
+  fileNameLabel->setObjectName(indexed("lbl_UPS_FileName"));
+  fileNameBox = ReadOnlyBox(indexed("txt_UPS_FileName"), {}, 160, host);
+  row->addWidget(fileMenuControl);
+  row->addWidget(fileMenuButtons);
+  row->addWidget(fileNameLabel);
+  row->addWidget(fileNameBox);
+  row->addStretch(1);
+  return host;
+}
+
+QWidget* UPFilePane::buildTransferPanel() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host);
+  copyMenuControl = pictureButton("cmd_CopyMenuControl", QStringLiteral("MENU_CONTROL_SHRINK"), host);
+  copyMenuButtons = new QWidget(host);
+  copyMenuButtons->setObjectName(indexed("fraCopyMenuButtons"));
+  auto* buttons = Row(copyMenuButtons);
+  const int other = 1 - file;
+  const QString direction = QStringLiteral("%1_TO_%2").arg(file).arg(other);
+  copy = pictureButton("cmd_Grid_frmUPFile_UP_Copy", QStringLiteral("COPY_") + direction, copyMenuButtons);
+  insert =
+      pictureButton("cmd_Grid_frmUPFile_UP_Insert", QStringLiteral("INSERT_") + direction, copyMenuButtons);
+  append =
+      pictureButton("cmd_Grid_frmUPFile_UP_Append", QStringLiteral("APPEND_") + direction, copyMenuButtons);
+  remove =
+      pictureButton("cmd_Grid_frmUPFile_UP_Delete", QStringLiteral("DELETE_%1").arg(file), copyMenuButtons);
+  copy->setToolTip(
+      QStringLiteral("Copy Selected UPs from File %1 to File %2 Selection").arg(file).arg(other));
+  insert->setToolTip(
+      QStringLiteral("Insert Selected UPs from File %1 before selection in File %2").arg(file).arg(other));
+  append->setToolTip(
+      QStringLiteral("Append Selected UPs from File %1 to End of File %2").arg(file).arg(other));
+  remove->setToolTip(file == 0 ? QStringLiteral("Delete selected UPs from File 0")
+                               : QStringLiteral("Delete selected UP's from File 1"));
+  for (ImageButton* button : {copy, insert, append, remove}) buttons->addWidget(button);
+  row->addWidget(copyMenuControl);
+  row->addWidget(copyMenuButtons);
+  row->addStretch(1);
+  return host;
+}
+
+QWidget* UPFilePane::buildReadOut() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host, 4);
+  counterBack = new QLabel(host);
+  counterBack->setObjectName(indexed("lbl_Back_IDCnt"));
+  counterBack->setAutoFillBackground(true);
+  QPalette idle = counterBack->palette();
+  idle.setColor(QPalette::Window, QColor(192, 192, 192));
+  counterBack->setPalette(idle);
+  counterBack->setFixedSize(64, 20);
+  counter = new QLabel(counterBack);
+  counter->setObjectName(indexed("lbl_IDCnt"));
+  counter->setAlignment(Qt::AlignCenter);
+  counter->setGeometry(2, 2, 60, 16);
+  selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 60, host);
+  selectedRows = ReadOnlyBox(indexed("txt_Sel_Rows"), QStringLiteral("Number of Selected Rows"), 60, host);
+  homeEnd = pictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), host);
+  row->addWidget(counterBack);
+  row->addWidget(selectedID);
+  row->addWidget(selectedRows);
+  row->addWidget(homeEnd);
+  row->addStretch(1);
+  return host;
+}
+
+QWidget* UPFilePane::buildToneRow() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host);
+  const char* const names[] = {"txt_UP1", "txt_UP2", "txt_UP3", "txt_LW1", "txt_LW2", "txt_MI"};
+  const char* const tips[] = {"Upper 1 Tone", "Upper 2 Tone", "Upper 3 Tone",
+                              "Lower 1 Tone", "Lower 2 Tone", "Melody Intelligence Tone"};
+  for (std::size_t i = 0; i < toneBoxes.size(); ++i) {
+    toneBoxes[i] = ReadOnlyBox(indexed(names[i]), QString::fromLatin1(tips[i]), 90, host);
+    row->addWidget(toneBoxes[i]);
+  }
+  toneLabel = new QLabel(ToneLabelText(0), host);
+  toneLabel->setObjectName(indexed("lbl_Tone"));
+  toneName = new QLabel(host);
+  toneName->setObjectName(indexed("lbl_ToneName"));
+  toneName->setToolTip(QStringLiteral("Active selected ID: Tone name"));
+  toneName->setMinimumWidth(110);
+  row->addWidget(toneLabel);
+  row->addWidget(toneName);
+  row->addStretch(1);
+  return host;
+}
+
+QWidget* UPFilePane::buildHeaderRow() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host, 0);
+  row->addSpacing(grid->frameWidth());
+  QFont small = font();
+  small.setPointSizeF(small.pointSizeF() * 0.8);
+  for (int col = 0; col < kGridColumnCount; ++col) {
+    headers[col] = new GridHeaderButton(QStringLiteral("cmd_GridHeader_%1").arg(100 * file + col), host);
+    headers[col]->setFixedSize(columnWidth(col), kHeaderHeight);
+    headers[col]->setFont(small);
+    row->addWidget(headers[col]);
+  }
+  row->addStretch(1);
+  return host;
+}
+
+QWidget* UPFilePane::buildFilterRow() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host, 0);
+  row->addSpacing(grid->frameWidth());
+  clearFilter = pictureButton("cmd_ClearFilter", QStringLiteral("CLEAR_FILTER"), host);
+  clearFilter->setToolTip(QStringLiteral("Clear Filter"));
+  clearFilter->setFixedSize(columnWidth(kColID), kHeaderHeight);
+  row->addWidget(clearFilter);
+  filters[0] = nullptr;
+  for (int box = kFirstFilterBox; box <= kLastFilterBox; ++box) {
+    filters[box] = new FilterBox(file, box, host);
+    filters[box]->setFixedWidth(columnWidth(box));
+    filters[box]->setToolTip(FilterToolTip(box, ColumnSelectors{}));
+    row->addWidget(filters[box]);
+  }
+  row->addStretch(1);
+  return host;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,77 @@
+// The controls of one side of the UP file window (one file): file and transfer panels, the
+// read-out beside the grid, the header buttons, the filter boxes and the grid. The pane only
+// builds and lays them out; frmUPFile gives them their behaviour.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+#include "upfile/grid_columns.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace tarnwick {
+
+class FilterBox;
+class GridHeaderButton;
+class ImageButton;
+class UPGridView;
+
+class UPFilePane : public QFrame {
+  Q_OBJECT
+
+ public:
+  UPFilePane(int file, const QColor& background, QWidget* parent = nullptr);
+
+  const int file;
+
+  ImageButton* fileMenuControl;
+  QWidget* fileMenuButtons;
+  ImageButton* fileNew;
+  ImageButton* fileOpen;
+  ImageButton* openFileFrom;
+  ImageButton* fileSave;
+  ImageButton* fileSaveAs;
+  QLabel* fileNameLabel;
+  QLineEdit* fileNameBox;
+
+  ImageButton* copyMenuControl;
+  QWidget* copyMenuButtons;
+  ImageButton* copy;
+  ImageButton* insert;
+  ImageButton* append;
+  ImageButton* remove;
+
+  QLabel* counterBack;
+  QLabel* counter;
+  QLineEdit* selectedID;
+  QLineEdit* selectedRows;
+  ImageButton* homeEnd;
+  std::array<QLineEdit*, 6> toneBoxes;  // UP1, UP2, UP3, LW1, LW2, MI
+  QLabel* toneLabel;
+  QLabel* toneName;
+
+  std::array<GridHeaderButton*, kGridColumnCount> headers;
+  ImageButton* clearFilter;
+  std::array<FilterBox*, kGridColumnCount> filters;  // boxes 1..12; [0] is null
+  UPGridView* grid;
+
+  int columnWidth(int col) const;
+  void applyColumnWidths();  // after the grid has its model
+
+  // The parts whose tone names the six tone boxes show, in box order.
+  static constexpr std::array<int, 6> kToneBoxParts = {0, 1, 2, 3, 4, 7};
+
+ private:
+  QWidget* buildFilePanel();
+  QWidget* buildTransferPanel();
+  QWidget* buildReadOut();
+  QWidget* buildToneRow();
+  QWidget* buildHeaderRow();
+  QWidget* buildFilterRow();
+  QString indexed(const char* name) const;
+  ImageButton* pictureButton(const char* name, const QString& picture, QWidget* parent) const;
+};
+
+}  // namespace tarnwick
