@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "midi_commands.h"
 
 namespace {
 
@@ -21,8 +22,11 @@ constexpr CommandEntry kCommands[] = {
      tarnwick::upstool::RunSaveCommand},
     {"make-lists", "SRCDIR OUTDIR", "build the four name list files from their sources",
      tarnwick::upstool::RunMakeListsCommand},
-    // ---- MIDI commands go here: midi-ports and send-up (RunMidiPortsCommand and
-    // RunSendUpCommand of midi_commands.h, built with the MIDI library). ----
+    {"midi-ports", "", "list the numbered MIDI input and output devices",
+     tarnwick::upstool::RunMidiPortsCommand},
+    {"send-up", "ID --out N [--channel C]",
+     "select UP ID (0..191) on the instrument through output N, channel C (1..16, default 13)",
+     tarnwick::upstool::RunSendUpCommand},
 };
 
 }  // namespace

@@ -1,0 +1,48 @@
+#include "midi/midi_in_routing.h"
+
+#include "midi/midi_message.h"
+
+namespace tarnwick {
+
+IncomingMessage DecodeIncoming(std::uint32_t packed) {
+  IncomingMessage message;
+  const std::uint8_t status = StatusOf(packed);
+  message.channel = status & 0x0F;
+  message.data1 = Data1Of(packed);
+  message.data2 = Data2Of(packed);
+  using Kind = IncomingMessage::Kind;
+  switch (status >> 4) {
+    case 0x8:
+    case 0x9:
+      message.kind = Kind::Note;
+      break;
+    case 0xB:
+      message.kind = message.data1 == 0 ? Kind::BankMSB : message.data1 == 32 ? Kind::BankLSB : Kind::Control;
+      break;
+    case 0xC:
+      message.kind = Kind::Program;
+      break;
+    default:
+      message.kind = Kind::Ignored;
+      break;
+  }
+  return message;
+}
+
+Receiver ReceiverFor(IncomingMessage::Kind kind, View view) {
+  using Kind = IncomingMessage::Kind;
+  switch (kind) {
+    case Kind::Note:
+      return Receiver::Keyboard;
+    case Kind::Control:
+      if (view == kViewTone) return Receiver::Monitor;
+      if (view == kViewKeyboard) return Receiver::Keyboard;
+      return Receiver::None;
+    case Kind::Program:
+      return view == kViewTone ? Receiver::Monitor : Receiver::None;
+    default:
+      return Receiver::None;
+  }
+}
+
+}  // namespace tarnwick

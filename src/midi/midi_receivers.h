@@ -1,0 +1,34 @@
+// The windows that show incoming MIDI: the on-screen keyboard and the program change monitor.
+// MidiApi calls them on the window thread, in the order the messages arrived.
+#pragma once
+
+#include <cstdint>
+
+#include "midi/midi_types.h"
+
+namespace tarnwick {
+
+// The Keyboard view: every note, in every view; other controllers while it is the active view.
+class KeyboardReceiver {
+ public:
+  // A note-off arrives here too, with its release velocity; a note-on with velocity 0 as it is.
+  virtual void NoteReceived(MidiChannel channel, std::uint8_t note, std::uint8_t velocity) = 0;
+  virtual void ControlReceived(MidiChannel channel, std::uint8_t controller, std::uint8_t value) = 0;
+
+ protected:
+  ~KeyboardReceiver() = default;
+};
+
+// The program change monitor of the Tone view: controllers and program changes while the Tone
+// view is active. Bank select never arrives here; MidiApi::MidiInBankMSB / MidiInBankLSB give the
+// bank that preceded a program change on its channel.
+class MonitorReceiver {
+ public:
+  virtual void ControlReceived(MidiChannel channel, std::uint8_t controller, std::uint8_t value) = 0;
+  virtual void ProgramReceived(MidiChannel channel, MidiProgramNumber program) = 0;
+
+ protected:
+  ~MonitorReceiver() = default;
+};
+
+}  // namespace tarnwick
