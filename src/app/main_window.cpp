@@ -78,6 +78,18 @@ void frmMain::CreateViews() {
   tone_[1] = addView(views.createTone(2, clientArea_), "frmTone_2");
   tone_[2] = addView(views.createTone(3, clientArea_), "frmTone_3");
   upFile_ = addView(views.createUPFile(clientArea_), "frmUPFile");
+  views.watchCaption(upFile_, [this](const QString& detail) {
+    upFileCaption_ = detail;
+    refreshCaption();
+  });
+}
+
+void frmMain::refreshCaption() {
+  const std::optional<View> view = ViewOfMenuItem(currentItem_);
+  if (!view) return;
+  QString caption = MainCaption(*view);
+  if (*view == View::UPFile && !upFileCaption_.isEmpty()) caption += QStringLiteral(" - ") + upFileCaption_;
+  setWindowTitle(caption);
 }
 
 QWidget* frmMain::viewWindow(const QString& windowName) const {
@@ -92,6 +104,7 @@ void frmMain::MenuChange(const QString& newItem) {
   if (const std::optional<View> current = ViewOfMenuItem(currentItem_)) leaveView(*current);
   enterView(*view);
   currentItem_ = newItem;
+  refreshCaption();
 }
 
 QWidget* frmMain::singleViewWindow(View view) const {

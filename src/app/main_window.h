@@ -56,6 +56,7 @@ class frmMain : public QMainWindow {
   std::array<QWidget*, 3> toneWindows() const;
   QWidget* singleViewWindow(View view) const;  // the window of a one-window view
   QWidget* visibleSingleView() const;
+  void refreshCaption();  // the view's caption, plus the UP files while they have unsaved changes
   void runExitSequence();
   void unloadViews();
 
@@ -66,6 +67,7 @@ class frmMain : public QMainWindow {
   QPointer<QWidget> upFile_;
   QPointer<QWidget> diskLink_;
   QString currentItem_;
+  QString upFileCaption_;
   bool exitDone_ = false;
 };
 

@@ -11,6 +11,8 @@ class MidiApi;
 class SettingsStore;
 class UserDialogs;
 
+class frmUPFile;
+
 class ProgramViews : public ViewFactory {
  public:
   ProgramViews(AppState& state, SettingsStore& store, UserDialogs& dialogs, MidiApi& midi)
@@ -20,6 +22,10 @@ class ProgramViews : public ViewFactory {
   QWidget* createTone(int number, QWidget* parent) override;
   QWidget* createUPFile(QWidget* parent) override;
   QWidget* createDiskLink(QWidget* parent) override;
+  void activateView(QWidget* view) override;
+  void unloadView(QWidget* view) override;
+  bool confirmCloseAll() override;
+  void watchCaption(QWidget* view, std::function<void(const QString&)> onChange) override;
 
  private:
   // Handed to each real window as it arrives.
@@ -27,6 +33,7 @@ class ProgramViews : public ViewFactory {
   SettingsStore& store_;
   UserDialogs& dialogs_;
   MidiApi& midi_;
+  frmUPFile* upFile_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -2,6 +2,9 @@
 // hiding; a factory makes the windows and runs what each does when it becomes active.
 #pragma once
 
+#include <functional>
+
+class QString;
 class QWidget;
 
 namespace tarnwick {
@@ -27,6 +30,13 @@ class ViewFactory {
 
   // Asked first when the program is to end; false keeps it running (unsaved files).
   virtual bool confirmCloseAll() { return true; }
+
+  // Calls `onChange` whenever the view's own part of the main window caption changes (for
+  // example which files have unsaved changes); an empty text means nothing to add.
+  virtual void watchCaption(QWidget* view, std::function<void(const QString&)> onChange) {
+    (void)view;
+    (void)onChange;
+  }
 };
 
 }  // namespace tarnwick

@@ -34,8 +34,9 @@ fail() {
   exit 1
 }
 
-# A display of our own: Xvfb writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# A display of our own: Xvfb writes its number once it accepts clients. -noreset keeps it
+# from restarting when the last program leaves, which would refuse the next start.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do
   [ -s "$work/display" ] && break
