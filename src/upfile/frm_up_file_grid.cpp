@@ -154,6 +154,7 @@ void frmUPFile::showToneNames(int file) {
     p.toneBoxes[i]->setText(
         shown ? AnsiQString(GetPartToneName(state_.names, upFile(file).up(id), UPFilePane::kToneBoxParts[i]))
               : QString());
+    p.toneBoxes[i]->setCursorPosition(0);  // a long name shows its beginning
   }
   p.toneName->setText(shown ? AnsiQString(GetPartToneNameArr(state_.names, upFile(file).up(id),
                                                              model(file).selectors().ToneCycle))

@@ -35,12 +35,12 @@ QLineEdit* ReadOnlyBox(const QString& name, const QString& toolTip, int width, Q
 }
 
 // The width of a column: its width in twips, widened where the screen's font would not fit the
-// texts the column holds ("C88", "250", an 8-letter name).
+// texts the column holds ("FDD", "250", an 8-letter name).
 int ColumnPixels(int col, const QFontMetrics& metrics) {
   const QString widest = col == kColID                                            ? QStringLiteral("65535")
                          : col == kColName || col == kColStyle || col == kColSong ? QStringLiteral("Abcdefgh")
-                                                                                  : QStringLiteral("C88");
-  constexpr int kCellMargins = 10;
+                                                                                  : QStringLiteral("FDD");
+  constexpr int kCellMargins = 6;
   return std::max(TwipsToPixels(DefaultColumnLook(col).widthTwips),
                   metrics.horizontalAdvance(widest) + kCellMargins);
 }
@@ -184,7 +184,8 @@ QWidget* UPFilePane::buildToneRow() {
   const char* const tips[] = {"Upper 1 Tone", "Upper 2 Tone", "Upper 3 Tone",
                               "Lower 1 Tone", "Lower 2 Tone", "Melody Intelligence Tone"};
   for (std::size_t i = 0; i < toneBoxes.size(); ++i) {
-    toneBoxes[i] = ReadOnlyBox(indexed(names[i]), QString::fromLatin1(tips[i]), 90, host);
+    toneBoxes[i] = ReadOnlyBox(indexed(names[i]), QString::fromLatin1(tips[i]), 66, host);
+    toneBoxes[i]->setFont(grid->font());
     row->addWidget(toneBoxes[i]);
   }
   toneLabel = new QLabel(ToneLabelText(0), host);
@@ -192,7 +193,8 @@ QWidget* UPFilePane::buildToneRow() {
   toneName = new QLabel(host);
   toneName->setObjectName(indexed("lbl_ToneName"));
   toneName->setToolTip(QStringLiteral("Active selected ID: Tone name"));
-  toneName->setMinimumWidth(110);
+  toneName->setMinimumWidth(60);
+  toneName->setFont(grid->font());
   row->addWidget(toneLabel);
   row->addWidget(toneName);
   row->addStretch(1);
@@ -204,7 +206,7 @@ QWidget* UPFilePane::buildHeaderRow() {
   auto* row = Row(host, 0);
   row->addSpacing(grid->frameWidth());
   QFont small = font();
-  small.setPointSizeF(small.pointSizeF() * 0.8);
+  small.setPointSizeF(small.pointSizeF() * 0.75);
   for (int col = 0; col < kGridColumnCount; ++col) {
     headers[col] = new GridHeaderButton(QStringLiteral("cmd_GridHeader_%1").arg(100 * file + col), host);
     headers[col]->setFixedSize(columnWidth(col), kHeaderHeight);

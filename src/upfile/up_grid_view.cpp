@@ -27,12 +27,17 @@ class IDColumnDelegate : public QStyledItemDelegate {
 
 UPGridView::UPGridView(int file, QWidget* parent) : QTableView(parent) {
   setObjectName(QStringLiteral("Grid_frmUPFile_UP_%1").arg(file));
+  // A compact face, so that the thirteen columns keep their narrow widths with readable texts.
+  QFont compact = font();
+  compact.setPointSizeF(compact.pointSizeF() * 0.85);
+  setFont(compact);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);  // "FDD" in a narrow column reads better clipped than as "F..."
   setTabKeyNavigation(false);
   setCornerButtonEnabled(false);
   horizontalHeader()->hide();
