@@ -2,22 +2,16 @@
 // memory, and that nothing arrives while the input is disabled or after it is closed.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <thread>
-#include <vector>
 
-#include "midi/loopback_midi_service.h"
-#include "midi/midi_api.h"
-#include "recording_dialogs.h"
-#include "recording_receiver.h"
-#include "wait_for.h"
+#include "midi_test_support.h"
 
 namespace tarnwick {
 namespace {
 
-using Log = std::vector<std::string>;
+using test::Log;
 
-class MidiInProcTest : public ::testing::Test {
+class MidiInProcTest : public ::testing::Test, protected test::MidiRig<LoopbackMidiService> {
  protected:
   void SetUp() override {
     midi.setKeyboardReceiver(&keyboard);
@@ -25,10 +19,11 @@ class MidiInProcTest : public ::testing::Test {
     ASSERT_EQ(midi.OpenMidiIn(0), 0);
   }
 
-  // What the instrument sends, handed over as the MIDI thread would, then delivered.
+  // What the instrument sends, handed over as the MIDI thread would.
   void receive(std::uint32_t message, MidiInEvent event = MidiInEvent::Data) {
     ASSERT_TRUE(service.receive(0, message, event));
   }
+  // ... then delivered on the window thread; returns what the receivers got.
   Log receiveAndDeliver(std::initializer_list<std::uint32_t> messages) {
     for (const std::uint32_t message : messages) receive(message);
     midi.deliverMidiIn();
@@ -37,92 +32,67 @@ class MidiInProcTest : public ::testing::Test {
     return delivered;
   }
 
-  LoopbackMidiService service;
-  MidiSettings settings;
-  test::RecordingDialogs dialogs;
-  MidiApi midi{service, settings, dialogs};
   Log log;
   test::RecordingKeyboard keyboard{log};
   test::RecordingMonitor monitor{log, midi};
 };
 
-TEST_F(MidiInProcTest, RoutingOfNotesControllersAndProgramsInEveryView) {
-  struct Row {
-    View view;
-    Log expected;
+TEST_F(MidiInProcTest, NotesGoToTheKeyboardAsTheyAreAndControllersAndProgramsByView) {
+  const Log notes = {"keyboard note 2 60 100", "keyboard note 3 60 0", "keyboard note 3 60 64"};
+  const std::pair<View, Log> table[] = {
+      {kViewUPFile, {}},
+      {kViewDiskLink, {}},
+      {kViewTone, {"monitor control 12 7 90", "monitor program 12 5 0/0"}},
+      {kViewKeyboard, {"keyboard control 12 7 90"}},
   };
-  const Row table[] = {
-      {kViewUPFile, {"keyboard note 2 60 100"}},
-      {kViewDiskLink, {"keyboard note 2 60 100"}},
-      {kViewTone, {"keyboard note 2 60 100", "monitor control 12 7 90", "monitor program 12 5 bank 0/0"}},
-      {kViewKeyboard, {"keyboard note 2 60 100", "keyboard control 12 7 90"}},
-  };
-  for (const Row& row : table) {
-    SCOPED_TRACE(static_cast<int>(row.view));
-    midi.setActiveMenu(row.view);
-    EXPECT_EQ(receiveAndDeliver({0x643C92, 0x5A07BC, 0x05CC}), row.expected);
+  for (const auto& [view, others] : table) {
+    midi.setActiveMenu(view);
+    Log expected = notes;
+    expected.insert(expected.end(), others.begin(), others.end());
+    EXPECT_EQ(receiveAndDeliver({0x643C92, 0x003C93, 0x403C83, 0x5A07BC, 0x05CC}), expected) << static_cast<int>(view);
   }
 }
 
-TEST_F(MidiInProcTest, NoteOffAndZeroVelocityReachTheKeyboardAsTheyAre) {
-  EXPECT_EQ(receiveAndDeliver({0x003C93, 0x403C83}), (Log{"keyboard note 3 60 0", "keyboard note 3 60 64"}));
+TEST_F(MidiInProcTest, ClockSensingPressureBendSystemMessagesAndOtherEventsReachNoWindow) {
+  for (const View view : {kViewKeyboard, kViewTone}) {
+    midi.setActiveMenu(view);
+    EXPECT_EQ(receiveAndDeliver({0xF8, 0xFE, 0x407FA2, 0x40D2, 0x4000E1, 0xFA, 0xFC, 0x0201F2, 0xFF}), Log{});
+    for (const MidiInEvent event :
+         {MidiInEvent::Open, MidiInEvent::Close, MidiInEvent::LongData, MidiInEvent::Error}) {
+      receive(0x643C90, event);
+      receive(0x7800BC, event);
+    }
+    midi.deliverMidiIn();
+    EXPECT_EQ(log, Log{}) << static_cast<int>(view);
+  }
+  for (int channel = 0; channel < 16; ++channel) EXPECT_EQ(test::Bank(midi, channel), "0/0") << channel;
 }
 
-TEST_F(MidiInProcTest, ClockSensingPressureBendAndSystemMessagesReachNoWindow) {
+TEST_F(MidiInProcTest, BankSelectIsRememberedPerChannelAndAProgramChangeReadsTheBankBeforeIt) {
   midi.setActiveMenu(kViewKeyboard);
-  EXPECT_TRUE(receiveAndDeliver({0xF8, 0xFE, 0x407FA2, 0x40D2, 0x4000E1, 0xFA, 0xFC, 0x0201F2, 0xFF}).empty());
-  midi.setActiveMenu(kViewTone);
-  EXPECT_TRUE(receiveAndDeliver({0xF8, 0xFE, 0x407FA2, 0x40D2, 0x4000E1}).empty());
-  for (int channel = 0; channel < 16; ++channel) {
-    EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(channel)), 0);
-    EXPECT_EQ(midi.MidiInBankLSB(MidiChannel::fromZeroBased(channel)), 0);
-  }
-}
+  EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x0220BC, 0x05CC, 0x7F00B0}), Log{});
+  EXPECT_EQ(test::Bank(midi, 12), "120/2");
+  EXPECT_EQ(test::Bank(midi, 0), "127/0");
 
-TEST_F(MidiInProcTest, OnlyShortMessageEventsAreDecoded) {
-  midi.setActiveMenu(kViewTone);
-  for (const MidiInEvent event :
-       {MidiInEvent::Open, MidiInEvent::Close, MidiInEvent::LongData, MidiInEvent::Error}) {
-    receive(0x643C90, event);
-    receive(0x7800BC, event);
-  }
-  midi.deliverMidiIn();
-  EXPECT_TRUE(log.empty());
-  EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(12)), 0);
-}
-
-TEST_F(MidiInProcTest, BankSelectIsRememberedPerChannelAndHandedToNoWindow) {
-  midi.setActiveMenu(kViewKeyboard);
-  EXPECT_TRUE(receiveAndDeliver({0x7800BC, 0x0220BC, 0x05CC, 0x7F00B0}).empty());
-  EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(12)), 120);
-  EXPECT_EQ(midi.MidiInBankLSB(MidiChannel::fromZeroBased(12)), 2);
-  EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(0)), 127);
-  EXPECT_EQ(midi.MidiInBankLSB(MidiChannel::fromZeroBased(0)), 0);
-
-  midi.setActiveMenu(kViewTone);
-  EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x05CC}), (Log{"monitor program 12 5 bank 120/2"}));
-}
-
-TEST_F(MidiInProcTest, AProgramChangeIsReadWithTheBankThatPrecededIt) {
   midi.setActiveMenu(kViewTone);
   // Both UP changes arrive before the window thread gets to the first one.
   EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x05CC, 0x7900BC, 0x06CC}),
-            (Log{"monitor program 12 5 bank 120/0", "monitor program 12 6 bank 121/0"}));
-  EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(12)), 121);
+            (Log{"monitor program 12 5 120/2", "monitor program 12 6 121/2"}));
+  EXPECT_EQ(test::Bank(midi, 12), "121/2");
 }
 
 TEST_F(MidiInProcTest, NothingIsDecodedWhileDisabledOrAfterAClose) {
   midi.setActiveMenu(kViewTone);
   midi.setMidiInEnabled(false);
-  EXPECT_TRUE(receiveAndDeliver({0x643C90, 0x7800BC, 0x05CC}).empty());
-  EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(12)), 0);
+  EXPECT_EQ(receiveAndDeliver({0x643C90, 0x7800BC, 0x05CC}), Log{});
+  EXPECT_EQ(test::Bank(midi, 12), "0/0");
 
   // Queued while enabled, then the setup dialog opens before the window thread gets to them.
   midi.setMidiInEnabled(true);
   receive(0x643C90);
   midi.setMidiInEnabled(false);
   midi.deliverMidiIn();
-  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(log, Log{});
 
   // Queued, then closed: a reopened port does not bring them back.
   midi.setMidiInEnabled(true);
@@ -131,49 +101,39 @@ TEST_F(MidiInProcTest, NothingIsDecodedWhileDisabledOrAfterAClose) {
   EXPECT_FALSE(service.receive(0, 0x643C92));
   ASSERT_EQ(midi.OpenMidiIn(0), 0);
   midi.deliverMidiIn();
-  EXPECT_TRUE(log.empty());
-}
+  EXPECT_EQ(log, Log{});
 
-TEST_F(MidiInProcTest, AReceiverThatClosesTheInputStopsTheDelivery) {
-  class Closer final : public KeyboardReceiver {
-   public:
-    Closer(MidiApi& midi, int& calls) : midi_(midi), calls_(calls) {}
+  // A receiver that closes the input stops the delivery of what is queued behind.
+  struct Closer final : KeyboardReceiver {
+    explicit Closer(MidiApi& midi) : midi(midi) {}
     void NoteReceived(MidiChannel, std::uint8_t, std::uint8_t) override {
-      ++calls_;
-      midi_.CloseMidiIn();
+      ++calls;
+      midi.CloseMidiIn();
     }
     void ControlReceived(MidiChannel, std::uint8_t, std::uint8_t) override {}
-
-   private:
-    MidiApi& midi_;
-    int& calls_;
-  };
-  int calls = 0;
-  Closer closer(midi, calls);
+    MidiApi& midi;
+    int calls = 0;
+  } closer(midi);
   midi.setKeyboardReceiver(&closer);
   receive(0x643C90);
   receive(0x643D90);
   midi.deliverMidiIn();
-  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(closer.calls, 1);
 }
 
-TEST_F(MidiInProcTest, MessagesFromTheMidiThreadArriveInOrderThroughTheEventLoop) {
+TEST_F(MidiInProcTest, MessagesFromTheMidiThreadArriveInOrderAndAnOverflowLosesOnlyTheLatest) {
   constexpr int kCount = 3000;
   std::thread midiThread([this] {
-    for (int i = 0; i < kCount; ++i) service.receive(0, PackShortMessage(0x90 + i % 16, i % 128, (i / 128) % 128));
+    for (int i = 0; i < kCount; ++i) service.receive(0, PackShortMessage(0x90, i % 128, i / 128));
   });
-  const bool allThere = test::WaitFor([this] { return log.size() >= static_cast<std::size_t>(kCount); });
+  const bool allThere = test::WaitFor([this] { return log.size() >= kCount; });
   midiThread.join();
   ASSERT_TRUE(allThere) << log.size() << " of " << kCount;
-  for (int i = 0; i < kCount; ++i) {
-    ASSERT_EQ(log[i], "keyboard note " + std::to_string(i % 16) + " " + std::to_string(i % 128) + " " +
-                          std::to_string((i / 128) % 128))
-        << i;
-  }
+  for (int i = 0; i < kCount; ++i) ASSERT_EQ(log[i], test::Line("keyboard note", {}, i % 128, i / 128)) << i;
   EXPECT_EQ(midi.midiInOverflows(), 0u);
-}
 
-TEST_F(MidiInProcTest, AWindowThreadFarBehindLosesOnlyTheLatestMessagesAndCountsThem) {
+  // A window thread far behind: the queue keeps the first 4096.
+  log.clear();
   for (int i = 0; i < 5000; ++i) receive(PackShortMessage(0x90, i % 128, 1));
   midi.deliverMidiIn();
   EXPECT_EQ(log.size(), 4096u);

@@ -1,111 +1,91 @@
-// Opening and closing the two ports, and the messages shown for their failures.
+// Opening and closing the two ports and what their failures show; the device texts of the setup
+// dialog; the RtMidi service where no MIDI system can start.
 #include <gtest/gtest.h>
 
-#include "midi/loopback_midi_service.h"
-#include "midi/midi_api.h"
+#include <unistd.h>
+
+#include "midi/midi_device_choice.h"
+#include "midi/midi_device_text.h"
 #include "midi/midi_result.h"
-#include "recording_dialogs.h"
+#include "midi/midi_system_probe.h"
+#include "midi/rtmidi_service.h"
+#include "midi_test_support.h"
 
 namespace tarnwick {
 namespace {
 
-class MidiPortsTest : public ::testing::Test {
- protected:
-  LoopbackMidiService service;
-  MidiSettings settings;
-  test::RecordingDialogs dialogs;
-  MidiApi midi{service, settings, dialogs};
-};
+class MidiPortsTest : public ::testing::Test, protected test::MidiRig<LoopbackMidiService> {};
 
-TEST_F(MidiPortsTest, OpeningTheInputTwiceLeavesOneOpenEnabledPort) {
-  EXPECT_EQ(midi.OpenMidiIn(0), kMidiOk);
-  const int first = midi.hMidiIn();
-  EXPECT_EQ(midi.OpenMidiIn(0), kMidiOk);
-  EXPECT_NE(midi.hMidiIn(), 0);
-  EXPECT_NE(midi.hMidiIn(), first);
-  EXPECT_EQ(service.openInPorts(), 1);
-  EXPECT_TRUE(midi.midiInEnabled());
-
-  midi.CloseMidiIn();
-  EXPECT_EQ(midi.hMidiIn(), 0);
-  EXPECT_FALSE(midi.midiInEnabled());
-  EXPECT_EQ(service.openInPorts(), 0);
-  EXPECT_TRUE(dialogs.messages.empty());
+TEST_F(MidiPortsTest, ReopeningKeepsOnePortAndTheLayerClosesItsPortsWhenItGoes) {
+  {
+    MidiApi local(service, settings, dialogs);
+    EXPECT_EQ(local.OpenMidiIn(0), kMidiOk);
+    const int first = local.hMidiIn();
+    EXPECT_EQ(local.OpenMidiIn(0), kMidiOk);
+    EXPECT_NE(local.hMidiIn(), first);
+    EXPECT_NE(local.hMidiIn(), 0);
+    EXPECT_TRUE(local.midiInEnabled());
+    EXPECT_EQ(local.OpenMidiOut(0), kMidiOk);
+    EXPECT_EQ(local.OpenMidiOut(kVirtualOutDevice), kMidiOk);
+    EXPECT_EQ(service.openInPorts() + service.openOutPorts(), 2);
+    local.SendStart();
+    EXPECT_EQ(service.sent().at(0).device, kVirtualOutDevice);
+  }
+  EXPECT_EQ(service.openInPorts() + service.openOutPorts(), 0);
 }
 
-TEST_F(MidiPortsTest, OpeningTheOutputTwiceLeavesOneOpenPort) {
-  EXPECT_EQ(midi.OpenMidiOut(0), kMidiOk);
-  EXPECT_EQ(midi.OpenMidiOut(kVirtualOutDevice), kMidiOk);
-  EXPECT_EQ(service.openOutPorts(), 1);
-  midi.SendStart();
-  ASSERT_EQ(service.sent().size(), 1u);
-  EXPECT_EQ(service.sent()[0].device, kVirtualOutDevice);
-  midi.CloseMidiOut();
-  EXPECT_EQ(midi.hMidiOut(), 0);
-  EXPECT_EQ(service.openOutPorts(), 0);
-}
-
-TEST_F(MidiPortsTest, AFailedOpenReportsItsOwnCodeAndShowsNothing) {
+TEST_F(MidiPortsTest, FailuresReturnTheirCodesAndOnlyAServiceThatCannotBeCalledShowsOne) {
   service.setOpenInResult(0, kMidiErrRefused);
   service.setOpenOutResult(0, kMidiErrDeviceGone);
   EXPECT_EQ(midi.OpenMidiIn(0), kMidiErrRefused);
   EXPECT_EQ(midi.OpenMidiIn(7), kMidiErrBadDevice);
   EXPECT_EQ(midi.OpenMidiOut(0), kMidiErrDeviceGone);
-  EXPECT_EQ(midi.hMidiIn(), 0);
-  EXPECT_EQ(midi.hMidiOut(), 0);
-  EXPECT_FALSE(midi.midiInEnabled());
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(MidiPortsTest, AFailedStartClosesThePortAgain) {
+  service.setOpenInResult(0, kMidiOk);
   service.setStartInResult(kMidiErrRefused);
   EXPECT_EQ(midi.OpenMidiIn(0), kMidiErrRefused);
-  EXPECT_EQ(midi.hMidiIn(), 0);
-  EXPECT_EQ(service.openInPorts(), 0);
+  EXPECT_EQ(service.openInPorts(), 0);  // a port that does not start is closed again
+  EXPECT_EQ(midi.hMidiIn() + midi.hMidiOut(), 0);
   EXPECT_FALSE(midi.midiInEnabled());
-}
+  EXPECT_TRUE(dialogs.shown.empty());
 
-TEST_F(MidiPortsTest, AServiceThatCannotBeCalledShowsMidiInErrorAndReportsAFailure) {
+  service.setStartInResult(kMidiOk);
   service.setOpenInThrows(true);
   EXPECT_NE(midi.OpenMidiIn(0), kMidiOk);
   EXPECT_EQ(midi.hMidiIn(), 0);
-  EXPECT_FALSE(midi.midiInEnabled());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Midi IN Error");
-  EXPECT_EQ(dialogs.messages[0].title, "Tarnwick");
-}
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, "Midi IN Error");
+  EXPECT_EQ(dialogs.shown[0].title, "Tarnwick");
 
-TEST_F(MidiPortsTest, ErrorTextsGoUnderTheirTitlesAndSuccessShowsNothing) {
+  // Success shows nothing; a code without a text of its own still shows one.
+  dialogs.clear();
   midi.ShowMidiInError(kMidiOk);
-  midi.ShowMidiOutError(kMidiOk);
-  EXPECT_TRUE(dialogs.messages.empty());
-
-  midi.ShowMidiInError(kMidiErrBadDevice);
   midi.ShowMidiOutError(42);
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(dialogs.messages[0].title, "MIDI In");
-  EXPECT_EQ(dialogs.messages[0].text.toStdString(), MidiResultText(kMidiErrBadDevice));
-  EXPECT_EQ(dialogs.messages[0].icon, UserDialogs::Icon::Exclamation);
-  EXPECT_EQ(dialogs.messages[1].title, "MIDI Out");
-  EXPECT_EQ(dialogs.messages[1].text, "MIDI error 42.");
+  EXPECT_EQ(dialogs.messages(), QStringList{"MIDI error 42."});
 }
 
-TEST(MidiResultTextTest, EveryFailureHasAText) {
-  EXPECT_TRUE(MidiResultText(kMidiOk).empty());
-  for (int code = 1; code < 40; ++code) EXPECT_FALSE(MidiResultText(code).empty()) << code;
-  EXPECT_FALSE(MidiResultText(-5).empty());
+TEST(MidiDeviceTest, AMissingStoredDeviceIsKeptUnselectedAndTheInputTextHasItsNumbers) {
+  EXPECT_EQ(ChooseOutDevice(2, {MidiOutCaps{}, MidiOutCaps{}}).row, -1);
+  EXPECT_EQ(ChooseOutDevice(2, {MidiOutCaps{}, MidiOutCaps{}}).device, 2);
+  EXPECT_EQ(InDevicePropertiesText({.manufacturerId = 65, .productId = 7, .driverVersion = 256, .name = "UM-ONE"}),
+            "UM-ONE\r\n\r\nManufacturer identifier: 65\r\nProduct identifier: 7\r\nDriver version: 2.56\r\n");
+  EXPECT_EQ(DriverVersionText(250), "2.5");
+  EXPECT_EQ(DriverVersionText(300), "3");
 }
 
-TEST_F(MidiPortsTest, ClosingThePortsWhenTheLayerGoes) {
-  {
-    MidiApi local(service, settings, dialogs);
-    local.OpenMidiIn(0);
-    local.OpenMidiOut(0);
-    EXPECT_EQ(service.openInPorts(), 1);
-    EXPECT_EQ(service.openOutPorts(), 1);
-  }
-  EXPECT_EQ(service.openInPorts(), 0);
-  EXPECT_EQ(service.openOutPorts(), 0);
+TEST(NoMidiSystemTest, ListsOnlyTheVirtualPortAndFailsWithCodesNotCrashes) {
+  if (AlsaSequencerPresent()) GTEST_SKIP() << "this machine has an ALSA sequencer";
+  // A JACK server name that nobody runs; the other tests here use no MIDI system, so it stays.
+  setenv("JACK_DEFAULT_SERVER", ("tarnwick-nobody-" + std::to_string(::getpid())).c_str(), 1);
+  RtMidiService service;
+  EXPECT_EQ(service.inDeviceCount() + service.outDeviceCount(), 0);
+  MidiOutCaps caps;
+  EXPECT_EQ(service.outDeviceCaps(kVirtualOutDevice, caps), kMidiOk);
+  EXPECT_EQ(caps.name, "Tarnwick");
+  int handle = 7;
+  EXPECT_EQ(service.openOut(kVirtualOutDevice, handle), kMidiErrNoSystem);
+  EXPECT_EQ(handle, 0);
+  EXPECT_EQ(service.openOut(0, handle), kMidiErrBadDevice);
+  EXPECT_EQ(service.sendShort(1, 0xFA), kMidiErrInvalidHandle);
 }
 
 }  // namespace

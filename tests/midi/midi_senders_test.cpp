@@ -1,108 +1,88 @@
-// The bytes every sender puts on the wire, through MidiApi and the loopback service.
+// The bytes every sender, and every window's selection turned into numbers, puts on the wire.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <cmath>
+#include <limits>
 
-#include "midi/loopback_midi_service.h"
-#include "midi/midi_api.h"
 #include "midi/midi_result.h"
 #include "midi/selection_messages.h"
-#include "recording_dialogs.h"
+#include "midi_test_support.h"
 
 namespace tarnwick {
 namespace {
 
 using Wire = std::vector<std::string>;
 
-class MidiSendersTest : public ::testing::Test {
+class MidiSendersTest : public ::testing::Test, protected test::MidiRig<LoopbackMidiService> {
  protected:
   void SetUp() override {
     service.setLoop(0, -1);
     ASSERT_EQ(midi.OpenMidiOut(0), kMidiOk);
   }
-
-  LoopbackMidiService service;
-  MidiSettings settings;
-  test::RecordingDialogs dialogs;
-  MidiApi midi{service, settings, dialogs};
 };
 
-TEST_F(MidiSendersTest, UPSelectOfId130GoesOutOnTheBasicChannel) {
-  EXPECT_TRUE(midi.SendUPSelect(130));
-  EXPECT_EQ(service.sentText(), (Wire{"BC 00 79", "BC 20 00", "CC 02"}));
-}
-
-TEST_F(MidiSendersTest, UPSelectFollowsTheBasicChannelButPartSwitchesStayOnChannel13) {
+TEST_F(MidiSendersTest, UPSelectAtTheEdgesOfBothBanksOnTheBasicChannelAndNothingBeyond) {
+  for (const int id : {0, 127, 128, 130, 191}) EXPECT_TRUE(midi.SendUPSelect(id)) << id;
+  for (const int id : {192, -1, 65535}) EXPECT_FALSE(midi.SendUPSelect(id)) << id;
   settings.basicTx = MidiChannel::fromZeroBased(0);
   midi.SendUPSelect(5);
+  EXPECT_EQ(service.sentText(), (Wire{"BC 00 78", "BC 20 00", "CC 00", "BC 00 78", "BC 20 00", "CC 7F",
+                                      "BC 00 79", "BC 20 00", "CC 00", "BC 00 79", "BC 20 00", "CC 02",
+                                      "BC 00 79", "BC 20 00", "CC 3F", "B0 00 78", "B0 20 00", "C0 05"}));
+}
+
+TEST_F(MidiSendersTest, PartSwitchesStayOnChannel13AndArrangerDivisionsFollowTheStyleChannel) {
+  settings.basicTx = MidiChannel::fromZeroBased(0);
   midi.SendPartSwitch(*PartSwitchNumber(kPartUP2), false);
-  EXPECT_EQ(service.sentText(), (Wire{"B0 00 78", "B0 20 00", "C0 05", "BC 63 4F", "BC 62 13", "BC 06 00",
-                                      "BC 65 7F", "BC 64 7F"}));
-}
-
-TEST_F(MidiSendersTest, UPSelectOutsideTheInstrumentsRangeSendsNothing) {
-  EXPECT_FALSE(midi.SendUPSelect(192));
-  EXPECT_FALSE(midi.SendUPSelect(-1));
-  EXPECT_TRUE(service.sent().empty());
-}
-
-TEST_F(MidiSendersTest, PartSwitchOnSendsDataValue127) {
-  midi.SendPartSwitch(0x25, true);
-  EXPECT_EQ(service.sentText(), (Wire{"BC 63 4F", "BC 62 25", "BC 06 7F", "BC 65 7F", "BC 64 7F"}));
-}
-
-TEST_F(MidiSendersTest, ArrangerDivisionIsOneProgramChangeOnTheStyleChannel) {
+  midi.SendPartSwitch(*PartSwitchNumber(kPartLW2), true);
+  EXPECT_FALSE(PartSwitchNumber(16).has_value());
   midi.SendArrangerDivision(*ArrangerDivisionProgram("In-Adv"));
   settings.styleTx = MidiChannel::fromOneBased(1);
   midi.SendArrangerDivision(*ArrangerDivisionProgram("TV-Adv"));
-  EXPECT_EQ(service.sentText(), (Wire{"C9 41", "C0 61"}));
+  EXPECT_FALSE(ArrangerDivisionProgram("in-adv").has_value());
+  EXPECT_EQ(service.sentText(), (Wire{"BC 63 4F", "BC 62 13", "BC 06 00", "BC 65 7F", "BC 64 7F", "BC 63 4F",
+                                      "BC 62 27", "BC 06 7F", "BC 65 7F", "BC 64 7F", "C9 41", "C0 61"}));
 }
 
-TEST_F(MidiSendersTest, NotesSoundOffStartAndStop) {
+TEST_F(MidiSendersTest, ToneRowsCountFromOneAndTheFreeSendRoundsHalvesToEvenWithinSevenBits) {
+  const BankProgram tone = ToneSelect(0, 8, 1);
+  midi.SendBankProgram(MidiChannel::fromZeroBased(0), tone.msb, tone.lsb, tone.program);
+  const BankProgram free = FreeSend(41.6, 62.5, 200);
+  midi.SendBankProgram(MidiChannel::fromZeroBased(15), free.msb, free.lsb, free.program);
+  EXPECT_EQ(service.sentText(), (Wire{"B0 00 00", "B0 20 08", "C0 00", "BF 00 2A", "BF 20 3E", "CF 7F"}));
+  const std::pair<double, int> bytes[] = {
+      {63.5, 64}, {-3, 0}, {1e300, 127}, {std::numeric_limits<double>::infinity(), 127}, {std::nan(""), 0}};
+  for (const auto& [value, byte] : bytes) EXPECT_EQ(FreeSendByte(value), byte) << value;
+}
+
+TEST_F(MidiSendersTest, NotesSoundOffStartStopAndTheWireLengthOfEachKind) {
   const MidiChannel channel = MidiChannel::fromZeroBased(3);
   midi.SendNoteOn(channel, 60, 100);
   midi.SendNoteOff(channel, 60);
   midi.SendAllSoundOff(channel);
   midi.SendStart();
   midi.SendStop();
-  EXPECT_EQ(service.sentText(), (Wire{"93 3C 64", "93 3C 00", "B3 78 00", "FA", "FC"}));
+  midi.SendShortMessage(0xD3, 0x40, 0x00);
+  midi.SendShortMessage(0xF2, 0x01, 0x02);
+  EXPECT_EQ(service.sentText(), (Wire{"93 3C 64", "93 3C 00", "B3 78 00", "FA", "FC", "D3 40", "F2 01 02"}));
 }
 
-TEST_F(MidiSendersTest, BankProgramOfAToneRowAndAFreeSend) {
-  const BankProgram tone = ToneSelect(0, 8, 1);
-  midi.SendBankProgram(MidiChannel::fromZeroBased(0), tone.msb, tone.lsb, tone.program);
-  const BankProgram free = FreeSend(87, 3, 200);
-  midi.SendBankProgram(MidiChannel::fromZeroBased(15), free.msb, free.lsb, free.program);
-  EXPECT_EQ(service.sentText(), (Wire{"B0 00 00", "B0 20 08", "C0 00", "BF 00 57", "BF 20 03", "CF 7F"}));
-}
-
-TEST_F(MidiSendersTest, NothingIsSentOrShownWhileTheOutputIsClosed) {
+TEST_F(MidiSendersTest, AClosedOutputSendsNothingAndEveryRefusedMessageShowsItsError) {
   midi.CloseMidiOut();
-  EXPECT_EQ(midi.hMidiOut(), 0);
   EXPECT_FALSE(midi.SendUPSelect(0));
-  midi.SendBankProgram(MidiChannel{}, 1, 2, MidiProgramNumber{});
-  midi.SendNrpnPart(MidiChannel{}, 1, 2, 3);
   midi.SendPartSwitch(16, true);
-  midi.SendArrangerDivision(MidiProgramNumber{});
-  midi.SendNoteOn(MidiChannel{}, 60, 1);
-  midi.SendNoteOff(MidiChannel{}, 60);
-  midi.SendAllSoundOff(MidiChannel{});
-  midi.SendStart();
-  midi.SendStop();
   midi.SendShortMessage(0x90, 1, 1);
   EXPECT_TRUE(service.sent().empty());
-  EXPECT_TRUE(dialogs.messages.empty());
-}
+  EXPECT_TRUE(dialogs.shown.empty());
 
-TEST_F(MidiSendersTest, EveryRefusedMessageShowsTheErrorAndTheSequenceGoesOn) {
+  ASSERT_EQ(midi.OpenMidiOut(0), kMidiOk);
   service.setSendResult(kMidiErrDeviceGone);
-  midi.SendUPSelect(3);
-  ASSERT_EQ(dialogs.messages.size(), 3u);
-  for (const auto& message : dialogs.messages) {
-    EXPECT_EQ(message.title, "MIDI Out");
-    EXPECT_EQ(message.text.toStdString(), MidiResultText(kMidiErrDeviceGone));
-    EXPECT_EQ(message.icon, UserDialogs::Icon::Exclamation);
+  midi.SendUPSelect(3);  // all three messages are tried
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  for (const auto& shown : dialogs.shown) {
+    EXPECT_EQ(shown.title, "MIDI Out");
+    EXPECT_EQ(shown.text.toStdString(), MidiResultText(kMidiErrDeviceGone));
+    EXPECT_EQ(shown.icon, UserDialogs::Icon::Exclamation);
   }
 }
 

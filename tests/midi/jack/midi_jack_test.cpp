@@ -1,33 +1,24 @@
-// Tarnwick on a real MIDI path: a JACK server with the dummy driver, and a peer program on it.
-// Ports are found by their port name: JACK renames a second client of the same name.
+// Tarnwick on a real MIDI path: a private JACK server with the dummy driver, and another JACK
+// client in this process (RtMidi) that listens to Tarnwick's output or sends to its input. Ports
+// are found by their port name: JACK renames a second client of the same name.
+#include <RtMidi.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
-#include <sstream>
-#include <string>
-#include <vector>
+#include <cstdio>
 
-#include "midi/midi_api.h"
 #include "midi/midi_system_probe.h"
 #include "midi/rtmidi_service.h"
 #include "midi/selection_messages.h"
-#include "midi_commands.h"
-#include "peer_process.h"
-#include "recording_dialogs.h"
-#include "recording_receiver.h"
-#include "wait_for.h"
+#include "midi_test_support.h"
 
 namespace tarnwick {
 namespace {
 
-using Lines = std::vector<std::string>;
+using test::Log;
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-class JackMidiTest : public ::testing::Test {
+class JackMidiTest : public ::testing::Test, protected test::MidiRig<RtMidiService> {
  protected:
   void SetUp() override {
     if (!JackServerRunning()) {
@@ -36,125 +27,85 @@ class JackMidiTest : public ::testing::Test {
   }
 
   // A port name that no other test process uses.
-  static std::string PeerPort(const char* role) {
+  static std::string UniquePort() {
     static int serial = 0;
-    return std::string("peer-") + role + "-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+    return "peer-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
   }
 
-  int outDeviceNamed(const std::string& port) {
-    const int count = service.outDeviceCount();
+  template <class Caps>
+  int deviceNamed(int count, int (MidiService::*capsOf)(int, Caps&), const std::string& port) {
     for (int device = 0; device < count; ++device) {
-      MidiOutCaps caps;
-      if (service.outDeviceCaps(device, caps) == 0 && EndsWith(caps.name, ":" + port)) return device;
+      Caps caps;
+      if ((service.*capsOf)(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
     }
     return -2;
   }
 
-  int inDeviceNamed(const std::string& port) {
-    const int count = service.inDeviceCount();
-    for (int device = 0; device < count; ++device) {
-      MidiInCaps caps;
-      if (service.inDeviceCaps(device, caps) == 0 && EndsWith(caps.name, ":" + port)) return device;
-    }
-    return -2;
+  // What the listening peer has received by now or within the wait, as hex bytes, a message a line.
+  static Log Heard(RtMidiIn& peer, std::size_t count) {
+    Log heard;
+    test::WaitFor([&] {
+      std::vector<unsigned char> bytes;
+      for (peer.getMessage(&bytes); !bytes.empty(); peer.getMessage(&bytes)) {
+        std::string text;
+        for (const unsigned char byte : bytes) {
+          char hex[4];
+          std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
+          text += hex;
+        }
+        heard.push_back(text);
+      }
+      return heard.size() >= count;
+    });
+    return heard;
   }
-
-  RtMidiService service;
-  MidiSettings settings;
-  test::RecordingDialogs dialogs;
-  MidiApi midi{service, settings, dialogs};
 };
 
-TEST_F(JackMidiTest, APeerReceivesTheUPSelectOfId130ByteForByte) {
-  const std::string port = PeerPort("in");
-  test::PeerProcess peer({"listen", QString::fromStdString(port), "3", "5000"});
-  ASSERT_EQ(peer.readLine(), "ready");
-  const int device = outDeviceNamed(port);
+TEST_F(JackMidiTest, APeerReceivesTheUPSelectOnChannel13APartSwitchAndStartStopByteForByte) {
+  RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+  peer.ignoreTypes(false, false, false);
+  const std::string port = UniquePort();
+  peer.openVirtualPort(port);
+  const int device = deviceNamed(service.outDeviceCount(), &MidiService::outDeviceCaps, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiOut(device), 0);
 
   EXPECT_TRUE(midi.SendUPSelect(130));
-  midi.CloseMidiOut();
-
-  EXPECT_EQ(peer.readLines(3), (Lines{"BC 00 79", "BC 20 00", "CC 02"}));
-  EXPECT_EQ(peer.exitCode(), 0);
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(JackMidiTest, APeerReceivesAPartSwitchThenStartAndStop) {
-  const std::string port = PeerPort("in");
-  test::PeerProcess peer({"listen", QString::fromStdString(port), "7", "5000"});
-  ASSERT_EQ(peer.readLine(), "ready");
-  ASSERT_EQ(midi.OpenMidiOut(outDeviceNamed(port)), 0);
-
   midi.SendPartSwitch(*PartSwitchNumber(kPartUP2), false);
   midi.SendStart();
   midi.SendStop();
   midi.CloseMidiOut();
 
-  EXPECT_EQ(peer.readLines(7), (Lines{"BC 63 4F", "BC 62 13", "BC 06 00", "BC 65 7F", "BC 64 7F", "FA", "FC"}));
-  EXPECT_EQ(peer.exitCode(), 0);
+  EXPECT_EQ(Heard(peer, 10), (Log{"BC 00 79", "BC 20 00", "CC 02", "BC 63 4F", "BC 62 13", "BC 06 00", "BC 65 7F",
+                                   "BC 64 7F", "FA", "FC"}));
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(JackMidiTest, APeerConnectedToTheVirtualPortHearsIt) {
-  if (AlsaSequencerPresent()) GTEST_SKIP() << "the virtual port opens on the ALSA sequencer on this machine";
-  ASSERT_EQ(midi.OpenMidiOut(kVirtualOutDevice), 0);
-  test::PeerProcess peer({"listen-to", "Tarnwick", "2", "5000"});
-  ASSERT_EQ(peer.readLine(), "ready");
-  midi.SendStart();
-  midi.SendStop();
-  EXPECT_EQ(peer.readLines(2), (Lines{"FA", "FC"}));
-  EXPECT_EQ(peer.exitCode(), 0);
-  midi.CloseMidiOut();
-}
-
-TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightWindowsInOrder) {
-  const std::string port = PeerPort("out");
-  test::PeerProcess peer({"send", QString::fromStdString(port), "F8", "BC0078", "BC2000", "F8", "CC05", "9C3C64",
-                          "FE", "BC075A", "F8", "8C3C40", "D240", "E20040"});
-  ASSERT_EQ(peer.readLine(), "ready");
-  std::vector<std::string> log;
+TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightReceiversInOrder) {
+  RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+  const std::string port = UniquePort();
+  peer.openVirtualPort(port);
+  Log log;
   test::RecordingKeyboard keyboard(log);
   test::RecordingMonitor monitor(log, midi);
   midi.setKeyboardReceiver(&keyboard);
   midi.setMonitorReceiver(&monitor);
   midi.setActiveMenu(kViewTone);
-  const int device = inDeviceNamed(port);
+  const int device = deviceNamed(service.inDeviceCount(), &MidiService::inDeviceCaps, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiIn(device), 0);
 
-  peer.writeLine("go");
-  EXPECT_EQ(peer.readLine(), "sent");
+  const std::vector<std::vector<unsigned char>> messages = {
+      {0xF8}, {0xBC, 0x00, 0x78}, {0xBC, 0x20, 0x00}, {0xF8}, {0xCC, 0x05}, {0x9C, 0x3C, 0x64},
+      {0xFE}, {0xBC, 0x07, 0x5A}, {0xF8}, {0x8C, 0x3C, 0x40}, {0xD2, 0x40}, {0xE2, 0x00, 0x40}};
+  for (const auto& message : messages) peer.sendMessage(&message);
   EXPECT_TRUE(test::WaitFor([&] { return log.size() >= 4; }));
   test::WaitFor([] { return false; }, 200);  // anything more would arrive now
 
-  EXPECT_EQ(log, (Lines{"monitor program 12 5 bank 120/0", "keyboard note 12 60 100", "monitor control 12 7 90",
-                        "keyboard note 12 60 64"}));
-  EXPECT_EQ(midi.MidiInBankMSB(MidiChannel::fromZeroBased(12)), 120);
+  EXPECT_EQ(log, (Log{"monitor program 12 5 120/0", "keyboard note 12 60 100", "monitor control 12 7 90",
+                      "keyboard note 12 60 64"}));
+  EXPECT_EQ(test::Bank(midi, 12), "120/0");
   midi.CloseMidiIn();
-  peer.writeLine("quit");
-  EXPECT_EQ(peer.exitCode(), 0);
-}
-
-TEST_F(JackMidiTest, UpstoolListsThePeerAndSendsItAUPSelect) {
-  const std::string port = PeerPort("in");
-  test::PeerProcess peer({"listen", QString::fromStdString(port), "3", "5000"});
-  ASSERT_EQ(peer.readLine(), "ready");
-
-  std::ostringstream listing, complaints;
-  ASSERT_EQ(upstool::RunMidiPortsCommand({}, listing, complaints), 0) << complaints.str();
-  std::string device;
-  std::istringstream lines(listing.str());
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("out ", 0) == 0 && EndsWith(line, ":" + port)) device = line.substr(4, line.find(':') - 4);
-  }
-  ASSERT_FALSE(device.empty()) << listing.str();
-  EXPECT_TRUE(EndsWith(listing.str(), "out -1: Tarnwick\n")) << listing.str();
-
-  std::ostringstream out, err;
-  EXPECT_EQ(upstool::RunSendUpCommand({"191", "--out", device, "--channel", "1"}, out, err), 0) << err.str();
-  EXPECT_EQ(peer.readLines(3), (Lines{"B0 00 79", "B0 20 00", "C0 3F"}));
-  EXPECT_EQ(peer.exitCode(), 0);
 }
 
 }  // namespace
