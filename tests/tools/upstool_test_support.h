@@ -1,45 +1,20 @@
-// Test files for upstool: UPS images built byte by byte (independently of the writer under test),
-// a private temporary folder, and running a command in-process or the real executable.
+// Running an upstool command in-process or the built executable, and collecting what it wrote.
 #pragma once
 
-#include <filesystem>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "command.h"
-#include "updata/up_file.h"
+#include "support/temp_folder.h"
+#include "support/ups_builder.h"
 
 namespace tarnwick::upstool::test {
 
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string Path(std::string_view name) const;  // a path inside the folder
-  const std::filesystem::path& root() const { return root_; }
-
- private:
-  std::filesystem::path root_;
-};
-
-// A UP with the given name, no song and tempo 120; every other byte zero.
-UPRecord NamedUP(std::string_view name);
-
-// A header with `magic`, `count` in bytes 58/59 and the Disk Link names "DL000" .. "DL110".
-UPSHeader MakeHeader(std::string_view magic, int count);
-
-// The bytes of a UPS file: the header followed by the records.
-std::string UpsBytes(const UPSHeader& header, const std::vector<UPRecord>& records);
-
-// A well-formed file of `count` UPs named "UP 0", "UP 1", ... with the magic fitting the count.
-std::string UpsBytesWithCount(int count);
-
-void WriteBytes(const std::string& path, std::string_view bytes);
-std::string ReadBytes(const std::string& path);
+using namespace tarnwick::testing;
 
 struct CommandOutput {
   int exit_code = -1;
@@ -47,11 +22,36 @@ struct CommandOutput {
   std::string err;
 };
 
-CommandOutput RunInProcess(CommandFunction command, const std::vector<std::string>& args);
+inline CommandOutput RunInProcess(CommandFunction command, const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int exit_code = command(args, out, err);
+  return {exit_code, out.str(), err.str()};
+}
 
-// Runs the built upstool executable with `args` and collects what it wrote.
-CommandOutput RunUpstool(const std::vector<std::string>& args);
+// Runs the executable through the shell; the tests' arguments hold no single quotes.
+inline CommandOutput RunUpstool(const std::vector<std::string>& args) {
+  TempFolder capture;
+  std::string line = "'" UPSTOOL_EXECUTABLE "'";
+  for (const std::string& arg : args) line += " '" + arg + "'";
+  line += " >'" + capture.file("out") + "' 2>'" + capture.file("err") + "'";
+  const int status = std::system(line.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(capture.file("out")),
+          ReadBytes(capture.file("err"))};
+}
 
-std::vector<std::string> SplitLines(const std::string& text);  // on "\n"; no empty last line
+inline std::string WriteFile(const TempFolder& folder, const std::string& name,
+                             const std::string& bytes) {
+  const std::string path = folder.file(name);
+  WriteBytes(path, bytes);
+  return path;
+}
+
+// The lines of a text, or the fields of a CSV line without quotes; no empty last piece.
+inline std::vector<std::string> Split(const std::string& text, char separator = '\n') {
+  std::vector<std::string> pieces;
+  std::istringstream in(text);
+  for (std::string piece; std::getline(in, piece, separator);) pieces.push_back(piece);
+  return pieces;
+}
 
 }  // namespace tarnwick::upstool::test
