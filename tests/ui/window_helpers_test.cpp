@@ -1,22 +1,21 @@
-// The wheel capture and the drawn edges.
+// The wheel capture, the drawn edges, the message boxes of the Qt dialog seam and the About box.
 #include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 
+#include "ui/about_box.h"
 #include "ui/edge_style.h"
+#include "ui/link_label.h"
 #include "ui/mouse_wheel.h"
+#include "ui/qt_user_dialogs.h"
 
 namespace tarnwick {
 namespace {
-
-struct WheelTurn {
-  int keys;
-  int delta;
-  float x;
-  float y;
-};
 
 // Turns the wheel by `delta` over the middle of `widget`, the way the window system delivers it.
 void TurnWheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
@@ -34,9 +33,18 @@ QPalette ShadePalette() {
   palette.setColor(QPalette::Light, QColor(255, 255, 255));
   palette.setColor(QPalette::Midlight, QColor(230, 230, 230));
   palette.setColor(QPalette::Dark, QColor(128, 128, 128));
-  palette.setColor(QPalette::Mid, QColor(160, 160, 160));
   palette.setColor(QPalette::Shadow, QColor(10, 10, 10));
   return palette;
+}
+
+// Runs `look` on the next modal box once it is up, then presses `button` on it.
+void WhenBoxIsUp(QMessageBox::StandardButton button, std::function<void(QMessageBox&)> look = {}) {
+  QTimer::singleShot(0, [look, button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    if (look) look(*box);
+    box->button(button)->click();
+  });
 }
 
 }  // namespace
@@ -45,170 +53,130 @@ class WindowHelpersTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void capturedWidgetDoesNotScrollAndTheHostHearsTheTurn() {
-    QSpinBox box;
-    box.setRange(0, 100);
-    box.setValue(50);
-    MWheel wheel;
-    std::vector<WheelTurn> turns;
-    connect(&wheel, &MWheel::WheelScroll, this,
-            [&](int keys, int delta, float x, float y) { turns.push_back({keys, delta, x, y}); });
-    wheel.setHWndCapture(&box);
-    wheel.EnableWheel();
-    wheel.EnableWheel();  // twice installs it once
-
-    TurnWheel(&box, -120, Qt::ControlModifier | Qt::ShiftModifier, Qt::LeftButton);
-    QCOMPARE(box.value(), 50);
-    QCOMPARE(turns.size(), std::size_t{1});
-    QCOMPARE(turns[0].delta, -120);  // a notch towards the user
-    QCOMPARE(turns[0].keys, 0x01 | 0x04 | 0x08);
-    const QPoint centre = box.mapToGlobal(box.rect().center());
-    QVERIFY(std::abs(turns[0].x - static_cast<float>(centre.x())) <= 1.0f);
-    QVERIFY(std::abs(turns[0].y - static_cast<float>(centre.y())) <= 1.0f);
-
-    wheel.DisableWheel();
-    TurnWheel(&box, 120);
-    QCOMPARE(box.value(), 51);  // the box has its wheel back
-    QCOMPARE(turns.size(), std::size_t{1});
-  }
-
-  void scrollAreasAreCapturedOverTheirViewport() {
-    QPlainTextEdit text;
+  void theCapturedWidgetDoesNotScrollAndTheHostHearsTheTurn() {
+    QPlainTextEdit text;  // a scroll area: its turns arrive at the viewport
     text.resize(200, 100);
     for (int line = 0; line < 200; ++line) text.appendPlainText(QStringLiteral("line %1").arg(line));
     text.verticalScrollBar()->setValue(0);
+    QSpinBox box;
+    box.setValue(50);
     MWheel wheel;
     QSignalSpy turns(&wheel, &MWheel::WheelScroll);
+
+    wheel.setHWndCapture(&box);
+    wheel.EnableWheel();
+    wheel.EnableWheel();  // twice installs it once
+    TurnWheel(&box, -120, Qt::ControlModifier | Qt::ShiftModifier, Qt::LeftButton);
+    QCOMPARE(box.value(), 50);
+    QCOMPARE(turns.count(), 1);
+    const QList<QVariant> turn = turns.takeFirst();
+    QCOMPARE(turn[0].toInt(), 0x01 | 0x04 | 0x08);
+    QCOMPARE(turn[1].toInt(), -120);  // a notch towards the user
+    const QPointF at = QPointF(turn[2].toFloat(), turn[3].toFloat()) - box.mapToGlobal(box.rect().center());
+    QVERIFY(at.manhattanLength() <= 2);
+
+    // Moving the capture without a DisableWheel in between frees the first widget.
     wheel.setHWndCapture(&text);
     wheel.EnableWheel();
+    TurnWheel(&box, 120);
+    QCOMPARE(box.value(), 51);
     TurnWheel(text.viewport(), -120);
     QCOMPARE(text.verticalScrollBar()->value(), 0);
     QCOMPARE(turns.count(), 1);
-  }
 
-  void disableWithoutCaptureChangesNothing() {
-    QSpinBox box;
-    box.setValue(5);
-    MWheel wheel;
-    wheel.DisableWheel();
+    // DisableWheel frees the widget that holds the capture, whatever is chosen now.
     wheel.setHWndCapture(&box);
     wheel.DisableWheel();
-    TurnWheel(&box, 120);
-    QCOMPARE(box.value(), 6);
-    MWheel nothingChosen;
-    nothingChosen.EnableWheel();
-    QVERIFY(!nothingChosen.isWheelEnabled());
-  }
-
-  // Moving the focus from one box to another without a DisableWheel in between must not leave
-  // the first box deaf to its wheel, and DisableWheel must free the box that was captured.
-  void theCaptureFollowsTheChosenWidgetAndIsRemovedFromWhereItIs() {
-    QSpinBox first, second;
-    first.setValue(10);
-    second.setValue(20);
-    MWheel wheel;
-    wheel.setHWndCapture(&first);
-    wheel.EnableWheel();
-    wheel.setHWndCapture(&second);
-    wheel.EnableWheel();
-    TurnWheel(&first, 120);
-    TurnWheel(&second, 120);
-    QCOMPARE(first.value(), 11);
-    QCOMPARE(second.value(), 20);
-
-    wheel.setHWndCapture(nullptr);
-    wheel.DisableWheel();
-    TurnWheel(&second, 120);
-    QCOMPARE(second.value(), 21);
-  }
-
-  void aCapturedWidgetMayGoFirst() {
-    MWheel wheel;
-    {
-      QSpinBox box;
-      wheel.setHWndCapture(&box);
+    TurnWheel(text.viewport(), -120);
+    QVERIFY(text.verticalScrollBar()->value() > 0);
+    QCOMPARE(turns.count(), 1);
+    {  // a captured widget may go first
+      QSpinBox gone;
+      wheel.setHWndCapture(&gone);
       wheel.EnableWheel();
     }
-    QVERIFY(wheel.hWndCapture() == nullptr);
-    wheel.DisableWheel();
     QVERIFY(!wheel.isWheelEnabled());
   }
 
-  void eachStyleReservesAndDrawsItsEdge_data() {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QColor>("outerTop");
-    QTest::addColumn<QColor>("innerTop");
-    QTest::addColumn<QColor>("outerBottom");
-    const QPalette p = ShadePalette();
-    const QColor window = p.color(QPalette::Window);
-    QTest::newRow("0 none") << 0 << 0 << window << window << window;
-    QTest::newRow("1 sunken double") << 1 << 2 << p.color(QPalette::Dark) << p.color(QPalette::Shadow)
-                                     << p.color(QPalette::Light);
-    QTest::newRow("2 sunken outer") << 2 << 1 << p.color(QPalette::Dark) << window << p.color(QPalette::Light);
-    QTest::newRow("3 raised double") << 3 << 2 << p.color(QPalette::Light) << p.color(QPalette::Midlight)
-                                     << p.color(QPalette::Shadow);
-    QTest::newRow("4 raised inner") << 4 << 1 << p.color(QPalette::Light) << window << p.color(QPalette::Dark);
-    QTest::newRow("5 bump") << 5 << 2 << p.color(QPalette::Light) << p.color(QPalette::Dark)
-                            << p.color(QPalette::Dark);
-    QTest::newRow("6 etched") << 6 << 2 << p.color(QPalette::Dark) << p.color(QPalette::Light)
-                              << p.color(QPalette::Light);
-    QTest::newRow("7 unknown") << 7 << 0 << window << window << window;
-  }
   void eachStyleReservesAndDrawsItsEdge() {
-    QFETCH(int, style);
-    QFETCH(int, width);
-    QFETCH(QColor, outerTop);
-    QFETCH(QColor, innerTop);
-    QFETCH(QColor, outerBottom);
-    QWidget panel;
-    panel.setPalette(ShadePalette());
-    panel.setAutoFillBackground(true);
-    panel.resize(60, 40);
-    QVERIFY(ApplyEdge(&panel, style));
-    QCOMPARE(panel.contentsMargins(), QMargins(width, width, width, width));
-    QCOMPARE(AppliedEdge(&panel), style);
-    const QImage look = panel.grab().toImage();
-    QCOMPARE(look.pixelColor(30, 0), outerTop);
-    QCOMPARE(look.pixelColor(30, 1), innerTop);
-    QCOMPARE(look.pixelColor(30, 39), outerBottom);
-    QCOMPARE(look.pixelColor(30, 20), ShadePalette().color(QPalette::Window));  // inside untouched
+    const QPalette p = ShadePalette();
+    const QPalette::ColorRole none = QPalette::Window;
+    // The style, the width it reserves, its outer and inner line at the top.
+    const std::tuple<int, int, QPalette::ColorRole, QPalette::ColorRole> rows[] = {
+        {0, 0, none, none}, {1, 2, QPalette::Dark, QPalette::Shadow},
+        {2, 1, QPalette::Dark, none}, {3, 2, QPalette::Light, QPalette::Midlight},
+        {4, 1, QPalette::Light, none}, {5, 2, QPalette::Light, QPalette::Dark},
+        {6, 2, QPalette::Dark, QPalette::Light}, {7, 0, none, none}};
+    for (const auto& [style, width, outer, inner] : rows) {
+      QWidget panel;
+      panel.setPalette(p);
+      panel.setAutoFillBackground(true);
+      panel.resize(60, 40);
+      QVERIFY(ApplyEdge(&panel, style));
+      const QImage look = panel.grab().toImage();
+      QVERIFY2(panel.contentsMargins() == QMargins(width, width, width, width) &&
+                   look.pixelColor(30, 0) == p.color(outer) && look.pixelColor(30, 1) == p.color(inner) &&
+                   look.pixelColor(30, 20) == p.color(none),
+               QByteArray::number(style));
+    }
   }
 
-  void restylingKeepsTheOriginalLookForRemoveEdge() {
+  void restylingKeepsTheOriginalLookForRemoveEdgeAndStaysOnTop() {
     QFrame frame;
     frame.setFrameStyle(QFrame::Box | QFrame::Plain);
     frame.setLineWidth(3);
     frame.setContentsMargins(4, 4, 4, 4);
     frame.resize(80, 40);
-    QVERIFY(!RemoveEdge(&frame));
-
     QVERIFY(ApplyEdge(&frame, 2));
     QCOMPARE(frame.frameStyle(), int(QFrame::NoFrame));
     QVERIFY(ApplyEdge(&frame, 5));
     QCOMPARE(frame.contentsMargins(), QMargins(6, 6, 6, 6));
+
+    // It follows the size and stays above children added later.
     frame.resize(100, 50);
-    QCOMPARE(frame.grab().toImage().pixel(99, 25), frame.palette().color(QPalette::Dark).rgb());  // follows the size
+    auto* child = new QWidget(&frame);
+    child->setAutoFillBackground(true);
+    child->setPalette(QPalette(QColor(0, 0, 255)));
+    child->setGeometry(frame.rect());
+    QCOMPARE(frame.grab().toImage().pixel(99, 25), frame.palette().color(QPalette::Dark).rgb());
 
     QVERIFY(RemoveEdge(&frame));
     QCOMPARE(frame.frameStyle(), int(QFrame::Box | QFrame::Plain));
     QCOMPARE(frame.lineWidth(), 3);
     QCOMPARE(frame.contentsMargins(), QMargins(4, 4, 4, 4));
     QCOMPARE(AppliedEdge(&frame), -1);
-    QVERIFY(!RemoveEdge(&frame));
-    QVERIFY(!ApplyEdge(nullptr, 1));
   }
 
-  void theEdgeStaysAboveChildrenAddedLater() {
-    QWidget panel;
-    panel.setPalette(ShadePalette());
-    panel.resize(60, 40);
-    ApplyEdge(&panel, 1);
-    auto* child = new QWidget(&panel);
-    child->setAutoFillBackground(true);
-    child->setPalette(QPalette(QColor(0, 0, 255)));
-    child->setGeometry(panel.rect());
-    QCOMPARE(panel.grab().toImage().pixelColor(30, 0), ShadePalette().color(QPalette::Dark));
+  void messagesShowTheirLinesTitleAndIconAndQuestionsReportTheButton() {
+    QtUserDialogs dialogs;
+    QVariantList seen;  // text, title, icon, text format
+    WhenBoxIsUp(QMessageBox::Ok, [&](QMessageBox& box) {
+      seen = {box.text(), box.windowTitle(), box.icon(), box.textFormat()};
+    });
+    dialogs.showMessage("C:/<set>.UPS, Is missing!\r\n\r\nSave an empty(0 UP) ups file to: x", "File NOT Found!",
+                        UserDialogs::Icon::Critical);
+    QCOMPARE(seen, (QVariantList{"C:/<set>.UPS, Is missing!\n\nSave an empty(0 UP) ups file to: x", "File NOT Found!",
+                                 QMessageBox::Critical, Qt::PlainText}));
+    WhenBoxIsUp(QMessageBox::Yes);
+    QCOMPARE(dialogs.askYesNo("Overwrite?", "Tarnwick", UserDialogs::Icon::Question), UserDialogs::Answer::Yes);
+    WhenBoxIsUp(QMessageBox::Discard);
+    QCOMPARE(dialogs.askSaveDiscardCancel("Save?", "Tarnwick"), UserDialogs::Answer::Discard);
+  }
+
+  void aboutBoxShowsTheBuildsVersionAndALeftClickOpensALink() {
+    std::vector<QUrl> opened;
+    frmAbout about(nullptr, [&](const QUrl& address) {
+      opened.push_back(address);
+      return true;
+    });
+    QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version " TARNWICK_TEST_VERSION));
+    auto* home = about.findChild<LinkLabel*>("lblHomePage");
+    QTest::mouseClick(home, Qt::RightButton);
+    QVERIFY(opened.empty());
+    QTest::mouseClick(home, Qt::LeftButton);
+    QTest::mouseClick(about.findChild<LinkLabel*>("lblEmail"), Qt::LeftButton);
+    QCOMPARE(opened, (std::vector<QUrl>{HomePageAddress(), MailAddress()}));
+    QCOMPARE(MailAddress().scheme(), QStringLiteral("mailto"));
   }
 };
 
