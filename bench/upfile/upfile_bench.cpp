@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "upfile/fake_user_dialogs.h"
+#include "support/recording_dialogs.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/grid_filter.h"
 #include "upfile/grid_header_button.h"
@@ -161,7 +161,7 @@ struct Window {
   }
   QTemporaryDir folder;
   AppState state;
-  testing::FakeUserDialogs dialogs;
+  testing::RecordingDialogs dialogs;
   std::unique_ptr<frmUPFile> window;
 };
 
