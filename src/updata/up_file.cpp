@@ -6,7 +6,9 @@ namespace tarnwick {
 
 bool SetUPCount(UPFile& file, int n) {
   if (n < 0 || n > kMaxUPCount) return false;
+  const std::size_t kept = file.records.size();
   file.records.resize(static_cast<std::size_t>(std::max(n, 1)));
+  if (file.records.size() > kept) std::fill(file.records.begin() + kept, file.records.end(), UPRecord{});
   // Records dropped by a shrink must not come back as stale data when the file grows again.
   if (n == 0) file.records[0] = UPRecord{};
   file.count = n;

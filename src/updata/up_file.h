@@ -3,7 +3,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "updata/up_record.h"
@@ -19,9 +22,33 @@ inline constexpr int kUPCountOffset = 58;
 
 using UPSHeader = std::array<std::uint8_t, kUPSHeaderSize>;
 
+// Creates records without clearing them: SetUPCount clears the records it adds, and a load
+// overwrites every record it creates, so a 30 MB library is not written twice.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <typename U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
+using UPRecords = std::vector<UPRecord, UninitialisedAllocator<UPRecord>>;
+
 struct UPFile {
   // Always holds at least one record; records beyond `count` are spare and never shown or saved.
-  std::vector<UPRecord> records = std::vector<UPRecord>(1, UPRecord{});
+  UPRecords records = UPRecords(1, UPRecord{});
   int count = 0;
   UPSHeader header{};
   std::string path;  // empty for a new file that has no name yet

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -65,16 +66,15 @@ FileResult LoadUPSFile(UPFile& file, const std::string& path) {
     return Refused(prefix + " Has an incorrect length");
   }
 
-  // Everything is read into a fresh slot first, so a read error cannot leave a half-loaded file.
-  UPFile loaded;
-  if (!SetUPCount(loaded, count)) return OpenError(path);
-  loaded.header = header;
+  // Everything is read into fresh records first, so a read error cannot leave a half-loaded
+  // file. They are not cleared beforehand: the read fills every one of them.
+  UPRecords records(static_cast<std::size_t>(std::max(count, 1)));
+  if (count == 0) records[0] = UPRecord{};
   if (count > 0) {
-    in.read(reinterpret_cast<char*>(loaded.records.data()),
-            static_cast<std::streamsize>(kUPRecordSize) * count);
+    in.read(reinterpret_cast<char*>(records.data()), static_cast<std::streamsize>(kUPRecordSize) * count);
     if (!in) return OpenError(path);
   }
-  file.records = std::move(loaded.records);
+  file.records = std::move(records);
   file.count = count;
   file.header = header;
   return {true, {}};
