@@ -13,6 +13,7 @@
 #include "lists/name_lists.h"
 #include "updata/ansi_text.h"
 #include "updata/atomic_file.h"
+#include "updata/utf8_path.h"
 
 namespace tarnwick {
 namespace fs = std::filesystem;
@@ -47,15 +48,6 @@ class ListError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-fs::path ToFsPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string ToUtf8(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 // Where a row came from, for the messages.
 struct Place {
@@ -181,10 +173,10 @@ std::string BlankRecord(const ListFormat& format) {
 
 std::string ReadWholeFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw ListError("cannot open " + ToUtf8(path));
+  if (!in) throw ListError("cannot open " + Utf8FromPath(path));
   std::ostringstream content;
   content << in.rdbuf();
-  if (in.bad()) throw ListError("cannot read " + ToUtf8(path));
+  if (in.bad()) throw ListError("cannot read " + Utf8FromPath(path));
   return content.str();
 }
 
@@ -195,7 +187,7 @@ std::string ParseTable(const fs::path& path, const ListFormat& format) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
 
   std::string bytes;
-  Place place{ToUtf8(path), 0};
+  Place place{Utf8FromPath(path), 0};
   int rows = 0;
   while (!text.empty()) {
     const std::size_t newline = text.find('\n');
@@ -224,7 +216,7 @@ std::string ParseTable(const fs::path& path, const ListFormat& format) {
 }
 
 void WriteList(const fs::path& folder, const char* name, const std::string& bytes) {
-  const std::string path = ToUtf8(folder / name);
+  const std::string path = Utf8FromPath(folder / name);
   const ByteChunk chunks[] = {{bytes.data(), bytes.size()}};
   std::string error;
   if (!WriteFileAtomically(path, chunks, &error)) {
@@ -238,9 +230,9 @@ std::string BuildNameLists(const std::string& srcDir, const std::string& outDir)
   try {
     std::array<std::string, std::size(kFormats)> lists;
     for (std::size_t i = 0; i < lists.size(); ++i) {
-      lists[i] = ParseTable(ToFsPath(srcDir) / kFormats[i].source, kFormats[i]);
+      lists[i] = ParseTable(PathFromUtf8(srcDir) / kFormats[i].source, kFormats[i]);
     }
-    const fs::path out = ToFsPath(outDir);
+    const fs::path out = PathFromUtf8(outDir);
     std::error_code ec;
     fs::create_directories(out, ec);
     if (ec) return "cannot create the folder " + outDir + ": " + ec.message();

@@ -6,6 +6,8 @@
 #include <numeric>
 #include <system_error>
 
+#include "updata/utf8_path.h"
+
 namespace tarnwick {
 namespace fs = std::filesystem;
 namespace {
@@ -16,22 +18,13 @@ constexpr std::uint8_t kPlusDrumProgram = 128;  // drum sets shown with a leadin
 constexpr int kToneNameSize = kToneEntrySize - 3;
 constexpr int kStyleNameSize = kStyleEntrySize - 3;
 
-fs::path ToFsPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string ToUtf8(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 // Reads the file `name` of `folder`, which must be exactly count × size bytes, record by record
 // and hands each record to `store` with its index. A read error keeps what was stored before it.
 template <typename Store>
 std::string LoadRecords(const std::string& folder, const char* name, int count, int size,
                         Store store) {
-  const fs::path path = ToFsPath(folder) / name;
-  const std::string failure = "Error Opening File: " + ToUtf8(path);
+  const fs::path path = PathFromUtf8(folder) / name;
+  const std::string failure = "Error Opening File: " + Utf8FromPath(path);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return failure;
   const std::uintmax_t length = fs::file_size(path, ec);

@@ -1,4 +1,5 @@
 #include "updata/atomic_file.h"
+#include "updata/utf8_path.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,10 +14,6 @@
 namespace tarnwick {
 namespace fs = std::filesystem;
 namespace {
-
-fs::path ToFsPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 void SetError(std::string* error, const std::string& what) {
   if (error) *error = what + ": " + std::strerror(errno);
@@ -70,12 +67,12 @@ void SyncFolder(const fs::path& folder) {
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
-  return !path.empty() && fs::is_regular_file(ToFsPath(path), ec);
+  return !path.empty() && fs::is_regular_file(PathFromUtf8(path), ec);
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const ByteChunk> chunks,
                          std::string* error) {
-  const fs::path target = SaveTarget(ToFsPath(path));
+  const fs::path target = SaveTarget(PathFromUtf8(path));
   fs::path temp;
   const int fd = CreateTemporaryBeside(target, temp);
   if (fd < 0) {

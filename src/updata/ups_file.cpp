@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "updata/atomic_file.h"
+#include "updata/utf8_path.h"
 
 namespace tarnwick {
 namespace {
@@ -36,14 +37,10 @@ void StampHeader(UPFile& file) {
   file.header[kUPCountOffset + 1] = static_cast<std::uint8_t>(file.count % 256);
 }
 
-std::filesystem::path ToFsPath(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 }  // namespace
 
 FileResult LoadUPSFile(UPFile& file, const std::string& path) {
-  std::ifstream in(ToFsPath(path), std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) return OpenError(path);
   in.seekg(0, std::ios::end);
   const std::streamoff length = in.tellg();

@@ -6,6 +6,7 @@
 #include "command_support.h"
 #include "commands.h"
 #include "updata/ups_file.h"
+#include "updata/utf8_path.h"
 
 namespace tarnwick::upstool {
 namespace {
@@ -13,8 +14,7 @@ namespace {
 // Anything at all at the path counts: a file, a folder, or a link (even one that leads nowhere).
 bool PathTaken(const std::string& utf8_path) {
   std::error_code ec;
-  const std::filesystem::path path(std::u8string(utf8_path.begin(), utf8_path.end()));
-  return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+  return std::filesystem::exists(std::filesystem::symlink_status(PathFromUtf8(utf8_path), ec));
 }
 
 }  // namespace
