@@ -54,10 +54,10 @@ const std::vector<std::uint32_t> kArrangerStream = {0xF8, 0xF8, 0x643C90, 0xF8, 
 const std::vector<std::uint32_t> kClockStream = {0xF8};
 const std::vector<std::uint32_t> kNoteStream = {0x643C90, 0x003C90};
 
-void BM_ArrangerStreamInToneView(benchmark::State& state) { RunStream(state, kArrangerStream, kViewTone); }
-void BM_ArrangerStreamInUPFileView(benchmark::State& state) { RunStream(state, kArrangerStream, kViewUPFile); }
-void BM_ClockOnly(benchmark::State& state) { RunStream(state, kClockStream, kViewTone); }
-void BM_NotesOnly(benchmark::State& state) { RunStream(state, kNoteStream, kViewKeyboard); }
+void BM_ArrangerStreamInToneView(benchmark::State& state) { RunStream(state, kArrangerStream, View::Tone); }
+void BM_ArrangerStreamInUPFileView(benchmark::State& state) { RunStream(state, kArrangerStream, View::UPFile); }
+void BM_ClockOnly(benchmark::State& state) { RunStream(state, kClockStream, View::Tone); }
+void BM_NotesOnly(benchmark::State& state) { RunStream(state, kNoteStream, View::Keyboard); }
 
 BENCHMARK(BM_ArrangerStreamInToneView);
 BENCHMARK(BM_ArrangerStreamInUPFileView);

@@ -7,14 +7,12 @@
 
 #include <QColor>
 
+#include "app/view.h"
 #include "lists/name_lists.h"
 #include "midi/midi_settings.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
-
-// The views of the main window; the value is what the "ActiveMenu" setting stores.
-enum class View : int { UPFile = 0, DiskLink = 1, Tone = 2, Keyboard = 3 };
 
 struct AppState {
   std::string programFolder;  // the executable's folder, no trailing separator

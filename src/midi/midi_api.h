@@ -21,7 +21,7 @@
 #include "midi/midi_service.h"
 #include "midi/midi_settings.h"
 #include "midi/midi_types.h"
-#include "midi/midi_view.h"
+#include "app/view.h"
 #include "midi/spsc_ring.h"
 #include "ui/user_dialogs.h"
 
@@ -120,7 +120,7 @@ class MidiApi : public QObject, private MidiInListener {
   int hMidiIn_ = 0;
   int hMidiOut_ = 0;
   std::atomic<bool> midiInEnabled_{false};
-  std::atomic<View> activeMenu_{kViewUPFile};
+  std::atomic<View> activeMenu_{View::UPFile};
   KeyboardReceiver* keyboard_ = nullptr;
   MonitorReceiver* monitor_ = nullptr;
   std::array<std::atomic<std::uint8_t>, 16> bankMSB_{};

@@ -35,11 +35,11 @@ Receiver ReceiverFor(IncomingMessage::Kind kind, View view) {
     case Kind::Note:
       return Receiver::Keyboard;
     case Kind::Control:
-      if (view == kViewTone) return Receiver::Monitor;
-      if (view == kViewKeyboard) return Receiver::Keyboard;
+      if (view == View::Tone) return Receiver::Monitor;
+      if (view == View::Keyboard) return Receiver::Keyboard;
       return Receiver::None;
     case Kind::Program:
-      return view == kViewTone ? Receiver::Monitor : Receiver::None;
+      return view == View::Tone ? Receiver::Monitor : Receiver::None;
     default:
       return Receiver::None;
   }

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "midi/midi_view.h"
+#include "app/view.h"
 
 namespace tarnwick {
 

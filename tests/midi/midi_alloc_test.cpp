@@ -53,7 +53,7 @@ TEST(MidiInAllocationTest, HandlerAndDeliveryAllocateNothingInAnyView) {
   // real-time and system exclusive notices.
   const std::uint32_t mix[] = {0x643C90, 0x7800BC, 0x0020BC, 0x05CC, 0x5A07BC, 0xF8, 0xFE,
                                0x003C90, 0x40D2,   0x4000E1, 0xFA,   0x407FA2, 0x403C80};
-  const View views[] = {kViewUPFile, kViewDiskLink, kViewTone, kViewKeyboard};
+  const View views[] = {View::UPFile, View::DiskLink, View::Tone, View::Keyboard};
   const long before = gAllocations.load();
   for (int round = 0; round < 2000; ++round) {
     rig.midi.setActiveMenu(views[round % 4]);

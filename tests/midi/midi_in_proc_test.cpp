@@ -40,10 +40,10 @@ class MidiInProcTest : public ::testing::Test, protected test::MidiRig<LoopbackM
 TEST_F(MidiInProcTest, NotesGoToTheKeyboardAsTheyAreAndControllersAndProgramsByView) {
   const Log notes = {"keyboard note 2 60 100", "keyboard note 3 60 0", "keyboard note 3 60 64"};
   const std::pair<View, Log> table[] = {
-      {kViewUPFile, {}},
-      {kViewDiskLink, {}},
-      {kViewTone, {"monitor control 12 7 90", "monitor program 12 5 0/0"}},
-      {kViewKeyboard, {"keyboard control 12 7 90"}},
+      {View::UPFile, {}},
+      {View::DiskLink, {}},
+      {View::Tone, {"monitor control 12 7 90", "monitor program 12 5 0/0"}},
+      {View::Keyboard, {"keyboard control 12 7 90"}},
   };
   for (const auto& [view, others] : table) {
     midi.setActiveMenu(view);
@@ -54,7 +54,7 @@ TEST_F(MidiInProcTest, NotesGoToTheKeyboardAsTheyAreAndControllersAndProgramsByV
 }
 
 TEST_F(MidiInProcTest, ClockSensingPressureBendSystemMessagesAndOtherEventsReachNoWindow) {
-  for (const View view : {kViewKeyboard, kViewTone}) {
+  for (const View view : {View::Keyboard, View::Tone}) {
     midi.setActiveMenu(view);
     EXPECT_EQ(receiveAndDeliver({0xF8, 0xFE, 0x407FA2, 0x40D2, 0x4000E1, 0xFA, 0xFC, 0x0201F2, 0xFF}), Log{});
     for (const MidiInEvent event :
@@ -69,12 +69,12 @@ TEST_F(MidiInProcTest, ClockSensingPressureBendSystemMessagesAndOtherEventsReach
 }
 
 TEST_F(MidiInProcTest, BankSelectIsRememberedPerChannelAndAProgramChangeReadsTheBankBeforeIt) {
-  midi.setActiveMenu(kViewKeyboard);
+  midi.setActiveMenu(View::Keyboard);
   EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x0220BC, 0x05CC, 0x7F00B0}), Log{});
   EXPECT_EQ(test::Bank(midi, 12), "120/2");
   EXPECT_EQ(test::Bank(midi, 0), "127/0");
 
-  midi.setActiveMenu(kViewTone);
+  midi.setActiveMenu(View::Tone);
   // Both UP changes arrive before the window thread gets to the first one.
   EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x05CC, 0x7900BC, 0x06CC}),
             (Log{"monitor program 12 5 120/2", "monitor program 12 6 121/2"}));
@@ -82,7 +82,7 @@ TEST_F(MidiInProcTest, BankSelectIsRememberedPerChannelAndAProgramChangeReadsThe
 }
 
 TEST_F(MidiInProcTest, NothingIsDecodedWhileDisabledOrAfterAClose) {
-  midi.setActiveMenu(kViewTone);
+  midi.setActiveMenu(View::Tone);
   midi.setMidiInEnabled(false);
   EXPECT_EQ(receiveAndDeliver({0x643C90, 0x7800BC, 0x05CC}), Log{});
   EXPECT_EQ(test::Bank(midi, 12), "0/0");

@@ -90,7 +90,7 @@ TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightReceiversInOrder) {
   test::RecordingMonitor monitor(log, midi);
   midi.setKeyboardReceiver(&keyboard);
   midi.setMonitorReceiver(&monitor);
-  midi.setActiveMenu(kViewTone);
+  midi.setActiveMenu(View::Tone);
   const int device = deviceNamed(service.inDeviceCount(), &MidiService::inDeviceCaps, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiIn(device), 0);
