@@ -133,24 +133,29 @@ void frmUPFile::loadFilesOfLastRun() {
   showFilePanels();
 }
 
+namespace {
+
+// Shows or folds away a button panel and turns its toggle button to match.
+void ShowPanel(QWidget* panel, ImageButton* toggle, bool shown, const QString& hideTip,
+               const QString& showTip) {
+  panel->setVisible(shown);
+  toggle->setProperty("tag", shown ? QStringLiteral("1") : QStringLiteral("0"));
+  toggle->setToolTip(shown ? hideTip : showTip);
+  toggle->setPictureName(shown ? QStringLiteral("MENU_CONTROL_SHRINK") : QStringLiteral("MENU_CONTROL_EXPAND"));
+}
+
+}  // namespace
+
 void frmUPFile::setFilePanelShown(int file, bool shown) {
   panelFlags_.fileMenuButtonsVisible[static_cast<std::size_t>(file)] = shown;
-  pane(file).fileMenuButtons->setVisible(shown);
-  ImageButton* control = pane(file).fileMenuControl;
-  control->setProperty("tag", shown ? QStringLiteral("1") : QStringLiteral("0"));
-  control->setToolTip(shown ? QStringLiteral("Hide File Buttons") : QStringLiteral("Show File Buttons"));
-  control->setPictureName(shown ? QStringLiteral("MENU_CONTROL_SHRINK")
-                                : QStringLiteral("MENU_CONTROL_EXPAND"));
+  ShowPanel(pane(file).fileMenuButtons, pane(file).fileMenuControl, shown, QStringLiteral("Hide File Buttons"),
+            QStringLiteral("Show File Buttons"));
 }
 
 void frmUPFile::setCopyPanelShown(int file, bool shown) {
   panelFlags_.copyMenuButtonsVisible[static_cast<std::size_t>(file)] = shown;
-  pane(file).copyMenuButtons->setVisible(shown);
-  ImageButton* control = pane(file).copyMenuControl;
-  control->setProperty("tag", shown ? QStringLiteral("1") : QStringLiteral("0"));
-  control->setToolTip(shown ? QStringLiteral("Hide buttons") : QStringLiteral("Show buttons"));
-  control->setPictureName(shown ? QStringLiteral("MENU_CONTROL_SHRINK")
-                                : QStringLiteral("MENU_CONTROL_EXPAND"));
+  ShowPanel(pane(file).copyMenuButtons, pane(file).copyMenuControl, shown, QStringLiteral("Hide buttons"),
+            QStringLiteral("Show buttons"));
 }
 
 void frmUPFile::parkFocus() { ParkFocus(dummy_); }
