@@ -1,0 +1,125 @@
+#!/usr/bin/python3
+"""Reads the running tarnwick through the accessibility bus, as a screen reader does.
+
+Used by the end-to-end journeys (start the bus with start_accessibility_bus from e2e_lib.sh):
+
+  a11y.py windows                       titles of the program's visible top-level windows
+  a11y.py find NAME [ROLE]              "x y w h" of the first showing object named NAME
+  a11y.py text NAME [ROLE]              the text (or name) of that object
+  a11y.py table NAME                    "rows columns" of the table named NAME
+  a11y.py headers NAME                  the column header titles of that table, one a line
+  a11y.py cell NAME ROW COL             the text of a cell
+  a11y.py cell-center NAME ROW COL      "x y": the screen point in the middle of a cell
+  a11y.py unnamed                       every showing control that has no accessible name
+
+ROLE is a pyatspi role name without the ROLE_ prefix ("table", "push button", "text").
+Objects are matched by exact accessible name. Exit 1 with a message when nothing matches.
+"""
+import sys
+import time
+
+import pyatspi
+
+APP_NAME = "Tarnwick"
+# Roles that a user operates and that a screen reader must be able to name.
+CONTROL_ROLES = {
+    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TABLE,
+    pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_SLIDER, pyatspi.ROLE_LIST, pyatspi.ROLE_SPIN_BUTTON,
+    pyatspi.ROLE_TOGGLE_BUTTON,
+}
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(100):
+        for app in desktop:
+            if app is not None and app.name == APP_NAME:
+                return app
+        time.sleep(0.1)
+    sys.exit(f"no application named {APP_NAME} on the accessibility bus")
+
+
+def showing(obj):
+    try:
+        return obj.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def walk(obj, skip_table_cells=True):
+    """Every showing descendant; the cells of tables are not entered (a grid can hold 65535 rows)."""
+    stack = [obj]
+    while stack:
+        node = stack.pop()
+        yield node
+        if skip_table_cells and node.getRole() == pyatspi.ROLE_TABLE:
+            continue
+        for child in reversed(list(node)):
+            if child is not None and showing(child):
+                stack.append(child)
+
+
+def role_of(name):
+    return getattr(pyatspi, "ROLE_" + name.upper().replace(" ", "_"))
+
+
+def find(name, role=None):
+    for _ in range(50):
+        for node in walk(application()):
+            if node.name == name and (role is None or node.getRole() == role):
+                return node
+        time.sleep(0.1)
+    sys.exit(f"nothing named \"{name}\" is showing")
+
+
+def extents(obj):
+    box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def text_of(obj):
+    try:
+        text = obj.queryText()
+        return text.getText(0, text.characterCount)
+    except NotImplementedError:
+        return obj.name
+
+
+def main(argv):
+    if len(argv) < 2:
+        sys.exit(__doc__)
+    command, args = argv[1], argv[2:]
+    if command == "windows":
+        for window in application():
+            if window is not None and showing(window):
+                print(window.name)
+    elif command == "find":
+        print(*extents(find(args[0], role_of(args[1]) if len(args) > 1 else None)))
+    elif command == "text":
+        print(text_of(find(args[0], role_of(args[1]) if len(args) > 1 else None)))
+    elif command == "table":
+        table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
+        print(table.nRows, table.nColumns)
+    elif command == "headers":
+        table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
+        for col in range(table.nColumns):
+            print(table.getColumnDescription(col) or text_of(table.getColumnHeader(col)))
+    elif command in ("cell", "cell-center"):
+        table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
+        cell = table.getAccessibleAt(int(args[1]), int(args[2]))
+        if command == "cell":
+            print(text_of(cell))
+        else:
+            x, y, w, h = extents(cell)
+            print(x + w // 2, y + h // 2)
+    elif command == "unnamed":
+        for node in walk(application()):
+            if node.getRole() in CONTROL_ROLES and not node.name:
+                print(f"{node.getRoleName()} (description \"{node.description}\", {node.childCount} children)")
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == "__main__":
+    main(sys.argv)

@@ -1,0 +1,113 @@
+# Shared set-up of the end-to-end journeys: a private X server and settings folder, starting
+# the real program, waiting for its windows, keys, exit and the settings it wrote.
+# Source it after setting `program` (the tarnwick executable) and `out` (a folder for pictures).
+# Every function fails the journey with a message; the journey exits 77 (skipped) when a tool
+# is missing.
+
+mkdir -p "$out"
+
+for tool in Xvfb xdotool import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  if declare -F journey_cleanup >/dev/null; then journey_cleanup || true; fi
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "${a11y_pid:-}" ] && kill "$a11y_pid" 2>/dev/null || true
+  [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A display of our own: Xvfb writes its number once it accepts clients. -noreset keeps it
+# from restarting when the last program leaves, which would refuse the next start.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+settings="$XDG_CONFIG_HOME/Tarnwick/Tarnwick.ini"
+unset QT_QPA_PLATFORM TARNWICK_DATA_DIR
+
+start_program() {
+  TARNWICK_STARTUP_TIMING=1 "$program" >>"$work/program.log" 2>&1 &
+  app_pid=$!
+}
+
+# Waits for a top-level window whose title matches exactly; leaves its id in $window.
+wait_for_window() {
+  local title=$1
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && return 0
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      local status=0
+      wait "$app_pid" || status=$?
+      app_pid=""
+      fail "the program ended (status $status) while waiting for \"$title\": $(cat "$work/program.log")"
+    fi
+    sleep 0.1
+  done
+  fail "no window \"$title\" appeared"
+}
+
+# Sends keys to a window: there is no window manager, so the focus is set directly.
+send_keys() {
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id"
+  xdotool key --clearmodifiers "$@"
+}
+
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || { wait "$app_pid" || fail "the program exited with an error"; app_pid=""; return 0; }
+    sleep 0.1
+  done
+  fail "the program did not end"
+}
+
+setting() {  # section key
+  awk -v section="[$1]" -v key="$2" '
+    /^\[/ { inside = ($0 == section) }
+    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$settings"
+}
+
+expect_setting() {
+  local value
+  value=$(setting "$1" "$2")
+  [ "$value" = "$3" ] || fail "setting $1/$2 is \"$value\", expected \"$3\""
+}
+
+# The accessibility bus, so that the journey can read windows, tables and cells the way a screen
+# reader does (tests/e2e/a11y.py). Call before start_program; skips the journey when the bus
+# cannot be had.
+start_accessibility_bus() {
+  command -v dbus-launch >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] \
+    && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no accessibility bus"; exit 77; }
+  eval "$(dbus-launch --sh-syntax)"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+  a11y_pid=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+  sleep 0.5
+}
