@@ -4,6 +4,7 @@
 #include <map>
 
 #include "commands.h"
+#include "updata/atomic_file.h"
 #include "updata/up_record.h"
 #include "updata/ups_file.h"
 #include "upstool_test_support.h"
@@ -114,6 +115,37 @@ TEST(ListingCommandsTest, OutputThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(err.str(),
               "upstool " + std::string(name) + ": the output could not be written completely\n");
   }
+}
+
+}  // namespace
+}  // namespace tarnwick::upstool::test
+
+namespace tarnwick::upstool::test {
+namespace {
+
+TEST(SetListCommandTest, WritesTheFormatOfTheEndingSortedAndRefusesWhatItCannotWrite) {
+  TempFolder folder;
+  UPFile file;
+  SetUPCount(file, 3);
+  for (int id = 0; id < 3; ++id) SetUPText8(file.up(id), kUPNameOffset, std::string(1, static_cast<char>('C' - id)));
+  SetUPTempo(file.up(0), 90), SetUPTempo(file.up(1), 120), SetUPTempo(file.up(2), 90);
+  const std::string in = WriteFile(folder, "Set.UPS", SerializeUPSFile(file));
+  const std::string csv = folder.file("set.CSV");
+
+  const CommandOutput run = RunInProcess(RunSetListCommand, {in, "-o", csv, "--sort", "tempo"});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(ReadBytes(csv), "id,up,name,style,tempo,song\n0,A11,C,,90,\n2,A13,A,,90,\n1,A12,B,,120,\n");
+
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{in}, {in, "-o", folder.file("set.txt")}, {in, "-o", csv, "--sort", "pad"},
+        {in, "-o", csv, "--paper", "a3"}, {in, "-o"}}) {
+    const CommandOutput refused = RunInProcess(RunSetListCommand, wrong);
+    EXPECT_EQ(refused.exit_code, 2) << wrong.back();
+    EXPECT_NE(refused.err, "");
+  }
+  EXPECT_FALSE(FileExists(folder.file("set.txt")));
+  const CommandOutput missing = RunInProcess(RunSetListCommand, {folder.file("none.UPS"), "-o", csv});
+  EXPECT_EQ(missing.exit_code, 1);
 }
 
 }  // namespace

@@ -28,12 +28,31 @@ bool ParsedArguments::Has(std::string_view option) const {
   return std::find(options.begin(), options.end(), option) != options.end();
 }
 
+std::string ParsedArguments::Value(std::string_view option) const {
+  for (const auto& [name, value] : values) {
+    if (name == option) return value;
+  }
+  return {};
+}
+
 ParsedArguments ParseArguments(const std::vector<std::string>& args, const ArgumentRules& rules) {
   ParsedArguments parsed;
   bool options_ended = false;
-  for (const std::string& word : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
     if (!options_ended && word == "--") {
       options_ended = true;
+    } else if (!options_ended && Contains(rules.valued, word)) {
+      if (i + 1 == args.size()) {
+        parsed.error = "option '" + word + "' needs a value";
+        return parsed;
+      }
+      const auto given = [&word](const auto& entry) { return entry.first == word; };
+      if (std::any_of(parsed.values.begin(), parsed.values.end(), given)) {
+        parsed.error = "option '" + word + "' is given twice";
+        return parsed;
+      }
+      parsed.values.emplace_back(word, args[++i]);
     } else if (!options_ended && LooksLikeOption(word)) {
       if (!Contains(rules.options, word)) {
         parsed.error = "unknown option '" + word + "'";

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarnwick::upstool {
@@ -12,14 +13,18 @@ struct ArgumentRules {
   std::vector<std::string_view> operands;  // names for messages, e.g. {"IN", "OUT"}
   bool last_repeats = false;               // the last operand may be given any number of times
   std::vector<std::string_view> options;   // accepted options, e.g. {"--force"}
+  std::vector<std::string_view> valued = {};  // options that take the next word, e.g. {"-o"}
 };
 
 struct ParsedArguments {
   std::vector<std::string> operands;
   std::vector<std::string> options;  // as given, each at most once
+  std::vector<std::pair<std::string, std::string>> values;  // valued options and their words
   std::string error;                 // empty when the words fit the rules
 
   bool Has(std::string_view option) const;
+  // The word given after a valued option; empty when the option was not given.
+  std::string Value(std::string_view option) const;
 };
 
 // Words starting with "-" are options (a lone "-" is an operand); "--" ends the options, so that

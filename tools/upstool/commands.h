@@ -22,4 +22,7 @@ int RunSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
 // make-lists SRCDIR OUTDIR: builds the four name list files from their sources.
 int RunMakeListsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// setlist FILE -o OUT [--sort COLUMN] [--paper a4|letter]: a set list as PDF, CSV or HTML.
+int RunSetListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tarnwick::upstool

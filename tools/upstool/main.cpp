@@ -22,6 +22,10 @@ constexpr CommandEntry kCommands[] = {
      tarnwick::upstool::RunSaveCommand},
     {"make-lists", "SRCDIR OUTDIR", "build the four name list files from their sources",
      tarnwick::upstool::RunMakeListsCommand},
+    {"setlist", "FILE -o OUT [--sort COLUMN] [--paper a4|letter]",
+     "write a set list (ID, UP, Name, Style, Tempo, Song) as PDF, CSV or HTML by OUT's ending; "
+     "--sort by id, up, name, style, tempo or song",
+     tarnwick::upstool::RunSetListCommand},
     {"midi-ports", "", "list the numbered MIDI input and output devices",
      tarnwick::upstool::RunMidiPortsCommand},
     {"send-up", "ID --out N [--channel C]",

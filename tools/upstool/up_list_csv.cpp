@@ -5,7 +5,7 @@
 
 #include "updata/value_names.h"
 #include "command_support.h"
-#include "csv.h"
+#include "setlist/csv.h"
 
 namespace tarnwick::upstool {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarnwick::upstool {
+namespace tarnwick {
 
 // Appends `field` to `csv` in its CSV form (quoted only where needed).
 void AppendCsvField(std::string& csv, std::string_view field);
@@ -25,4 +25,4 @@ class CsvRow {
   bool first_ = true;
 };
 
-}  // namespace tarnwick::upstool
+}  // namespace tarnwick

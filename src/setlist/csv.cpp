@@ -1,8 +1,8 @@
-#include "csv.h"
+#include "setlist/csv.h"
 
 #include <charconv>
 
-namespace tarnwick::upstool {
+namespace tarnwick {
 
 void AppendCsvField(std::string& csv, std::string_view field) {
   if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -34,4 +34,4 @@ void CsvRow::Number(int value) {
   csv_.append(digits, written.ptr);
 }
 
-}  // namespace tarnwick::upstool
+}  // namespace tarnwick
