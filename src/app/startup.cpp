@@ -5,6 +5,7 @@
 #include "app/menu_items.h"
 #include "app/midi_check.h"
 #include "app/name_list_loading.h"
+#include "app/named_files.h"
 #include "app/program_folder.h"
 #include "app/settings_store.h"
 #include "ui/user_dialogs.h"
@@ -17,6 +18,9 @@ void LoadData(Shell& shell, const StartupEnvironment& environment) {
   state.programFolder = ProgramFolderFrom(environment.executableFolder);
   state.dataFolder = FindDataFolder(state.programFolder, environment.dataFolderOverride);
   LoadSettings(shell.store, state);
+  for (const QString& message : UseNamedFiles(state.up, environment.namedFiles, environment.currentFolder)) {
+    shell.dialogs.showMessage(message);
+  }
   // The file colours come with the state; nothing stored changes them.
   for (const std::string& message : LoadNameLists(state.names, state.dataFolder)) {
     shell.dialogs.showMessage(QString::fromStdString(message), QString::fromLatin1(kProgramTitle),
