@@ -24,11 +24,11 @@ struct StartupEnvironment {
   QString currentFolder;   // what relative file names are relative to
 };
 
-// In this order: program and data folder, settings, the named files in place of the last run's
-// (a message for each one that cannot be opened), name lists (a message for each list that
-// cannot be read; start-up goes on), the main window placed and shown, the views, the MIDI check
-// (the MIDI setup dialog when a port was never configured or cannot be reopened), and the view of
-// the last run. Returns the main window.
+// In this order: program and data folder, settings, the named files in place of the last run's,
+// name lists (a message for each list that cannot be read; start-up goes on), the main window
+// placed and shown (with a message over it for each named file that cannot be opened), the
+// views, the MIDI check (the MIDI setup dialog when a port was never configured or cannot be
+// reopened), and the view of the last run. Returns the main window.
 std::unique_ptr<frmMain> StartTarnwick(Shell& shell, const StartupEnvironment& environment);
 
 }  // namespace tarnwick

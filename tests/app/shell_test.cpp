@@ -59,6 +59,7 @@ class Run {
               }};
   std::unique_ptr<frmMain> window;
   QStringList namedFiles;  // FILE0 [FILE1] of the command line, relative to the test's folder
+  qsizetype messagesWhenWindowShown = -1;
 
   // Settings as another run left them ("Group/Key", text), written before the start.
   Run& seed(std::initializer_list<std::pair<const char*, QString>> values) {
@@ -69,7 +70,8 @@ class Run {
   Run& seedClosedPorts() { return seed({{"Midi/MidiInStatus", "0"}, {"Midi/MidiOutStatus", "0"}}); }
   void start(const QString& dataFolder = qEnvironmentVariable("TARNWICK_DATA_DIR")) {
     store.sync();  // pick up what seed() wrote
-    window = StartTarnwick(shell, {QCoreApplication::applicationDirPath(), dataFolder, QSize(1600, 1000), {}, namedFiles,
+    window = StartTarnwick(shell, {QCoreApplication::applicationDirPath(), dataFolder, QSize(1600, 1000),
+                                   [this](frmMain&) { messagesWhenWindowShown = dialogs.messages().size(); }, namedFiles,
                                    QString::fromStdString(folder.path().string())});
   }
   QWidget* view(const char* name) const { return window->viewWindow(QString::fromLatin1(name)); }
@@ -181,6 +183,7 @@ class ShellTest : public QObject {
     QCOMPARE(run.state.up.files[1].path, std::string("/old/one.UPS"));
     QCOMPARE(run.dialogs.messages(),
              QStringList{QStringLiteral("Error Opening File: ") + QString::fromStdString(run.folder.file("Missing.UPS"))});
+    QCOMPARE(run.messagesWhenWindowShown, 0);  // the message comes over the main window
     QVERIFY(run.window->close());
     QCOMPARE(run.stored("Files/UPSFilePathName1"), QString::fromStdString(run.folder.file("Named.UPS")));
   }
