@@ -1,6 +1,7 @@
 #include "app/program_run.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 
 #include "app/app_state.h"
@@ -16,7 +17,7 @@
 
 namespace tarnwick {
 
-int RunTarnwick(QApplication& app, const QElapsedTimer& sinceStart) {
+int RunTarnwick(QApplication& app, const QElapsedTimer& sinceStart, const QStringList& namedFiles) {
   StartupTiming timing(sinceStart, qEnvironmentVariable("TARNWICK_STARTUP_TIMING"));
 
   auto state = std::make_unique<AppState>();
@@ -34,6 +35,8 @@ int RunTarnwick(QApplication& app, const QElapsedTimer& sinceStart) {
   environment.dataFolderOverride = qEnvironmentVariable("TARNWICK_DATA_DIR");
   environment.screen = app.primaryScreen()->size();
   environment.mainWindowShown = [&dialogs](frmMain& window) { dialogs.setParentWidget(&window); };
+  environment.namedFiles = namedFiles;
+  environment.currentFolder = QDir::currentPath();
 
   const std::unique_ptr<frmMain> window = StartTarnwick(shell, environment);
   return app.exec();

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QStringList>
 
 class QApplication;
 
 namespace tarnwick {
 
-int RunTarnwick(QApplication& app, const QElapsedTimer& sinceStart);
+// `namedFiles`: FILE0 [FILE1] from the command line, opened in place of the last run's files.
+int RunTarnwick(QApplication& app, const QElapsedTimer& sinceStart, const QStringList& namedFiles);
 
 }  // namespace tarnwick

@@ -15,6 +15,7 @@
 #include "midi/midi_api.h"
 #include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/ups_builder.h"
 
 namespace tarnwick {
 namespace {
@@ -57,6 +58,8 @@ class Run {
                 viewsVisibleAtSetup = VisibleViews(*qobject_cast<frmMain*>(parent));
               }};
   std::unique_ptr<frmMain> window;
+  QStringList namedFiles;  // FILE0 [FILE1] of the command line, relative to the test's folder
+  qsizetype messagesWhenWindowShown = -1;
 
   // Settings as another run left them ("Group/Key", text), written before the start.
   Run& seed(std::initializer_list<std::pair<const char*, QString>> values) {
@@ -67,7 +70,9 @@ class Run {
   Run& seedClosedPorts() { return seed({{"Midi/MidiInStatus", "0"}, {"Midi/MidiOutStatus", "0"}}); }
   void start(const QString& dataFolder = qEnvironmentVariable("TARNWICK_DATA_DIR")) {
     store.sync();  // pick up what seed() wrote
-    window = StartTarnwick(shell, {QCoreApplication::applicationDirPath(), dataFolder, QSize(1600, 1000), {}});
+    window = StartTarnwick(shell, {QCoreApplication::applicationDirPath(), dataFolder, QSize(1600, 1000),
+                                   [this](frmMain&) { messagesWhenWindowShown = dialogs.messages().size(); }, namedFiles,
+                                   QString::fromStdString(folder.path().string())});
   }
   QWidget* view(const char* name) const { return window->viewWindow(QString::fromLatin1(name)); }
   QAction* item(const char* name) const { return window->menuBar()->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -166,6 +171,21 @@ class ShellTest : public QObject {
       QCOMPARE(run.midi.hMidiOut() != 0, open);
       QCOMPARE(run.dialogs.messages(), QStringList{});  // start-up shows no error text
     }
+  }
+
+  void filesNamedAtStartTakeThePlaceOfTheLastRunsFilesWhenTheyLoad() {
+    Run run;
+    testing::WriteBytes(run.folder.file("Named.UPS"), testing::MakeUPSImage(3));
+    run.namedFiles = {"Named.UPS", "Missing.UPS"};
+    run.seedClosedPorts().seed({{"Files/UPSFilePathName1", "/old/zero.UPS"}, {"Files/UPSFilePathName2", "/old/one.UPS"}});
+    run.start();
+    QCOMPARE(run.state.up.files[0].path, run.folder.file("Named.UPS"));
+    QCOMPARE(run.state.up.files[1].path, std::string("/old/one.UPS"));
+    QCOMPARE(run.dialogs.messages(),
+             QStringList{QStringLiteral("Error Opening File: ") + QString::fromStdString(run.folder.file("Missing.UPS"))});
+    QCOMPARE(run.messagesWhenWindowShown, 0);  // the message comes over the main window
+    QVERIFY(run.window->close());
+    QCOMPARE(run.stored("Files/UPSFilePathName1"), QString::fromStdString(run.folder.file("Named.UPS")));
   }
 
   void exitSavesTheSettingsWithThePortsStillOpenThenClosesThem() {

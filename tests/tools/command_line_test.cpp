@@ -22,6 +22,17 @@ TEST(UpstoolCommandLineTest, HelpListsEveryCommand) {
   EXPECT_TRUE(one.out.starts_with("usage: upstool save IN OUT [--force]\n")) << one.out;
 }
 
+TEST(UpstoolCommandLineTest, VersionNamesTheReleaseAndTheLicence) {
+  const CommandOutput version = RunUpstool({"--version"});
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_TRUE(version.out.starts_with("upstool (Tarnwick) " TARNWICK_TEST_VERSION "\nLicence GPL-3.0-or-later"))
+      << version.out;
+  EXPECT_NE(RunUpstool({"--help"}).out.find("  --version"), std::string::npos);
+  const CommandOutput extra = RunUpstool({"--version", "x.ups"});
+  EXPECT_EQ(extra.exit_code, 2);
+  EXPECT_EQ(extra.out, "");
+}
+
 TEST(UpstoolCommandLineTest, WrongUseExitsWithTwoAndARefusedFileWithOne) {
   TempFolder folder;
   const std::string bad = WriteFile(folder, "bad.ups", MakeUPSImage(1) + "xx");

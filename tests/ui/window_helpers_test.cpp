@@ -170,6 +170,7 @@ class WindowHelpersTest : public QObject {
       return true;
     });
     QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version " TARNWICK_TEST_VERSION));
+    QVERIFY(about.findChild<QLabel*>("lblLicence")->text().contains("GPL-3.0-or-later"));
     auto* home = about.findChild<LinkLabel*>("lblHomePage");
     QTest::mouseClick(home, Qt::RightButton);
     QVERIFY(opened.empty());

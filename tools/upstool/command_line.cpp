@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "version/version_text.h"
+
 namespace tarnwick::upstool {
 namespace {
 
@@ -37,8 +39,9 @@ void PrintHelp(std::ostream& out, std::span<const CommandEntry> commands) {
     out << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << command.summary
         << '\n';
   }
-  out << "  help" << std::string(width - 2, ' ')
-      << "show this text\n\n"
+  out << "  help" << std::string(width - 2, ' ') << "show this text\n"
+      << "  --version" << std::string(width - 7, ' ')
+      << "show the version and the licence\n\n"
          "Names and other texts are printed as UTF-8.\n"
          "exit status: 0 done, 1 a file was refused or could not be written, 2 wrong use\n";
 }
@@ -75,6 +78,14 @@ int RunCommandLine(std::span<const CommandEntry> commands, const std::vector<std
     return kExitUsage;
   }
   if (IsHelpWord(args[0])) return RunHelp(commands, args, out, err);
+  if (args[0] == "--version") {
+    if (args.size() > 1) {
+      err << "upstool --version: unexpected argument '" << args[1] << "'\n";
+      return kExitUsage;
+    }
+    out << VersionText("upstool");
+    return kExitOk;
+  }
   const CommandEntry* command = FindCommand(commands, args[0]);
   if (command == nullptr) return UnknownCommand(err, args[0]);
 

@@ -19,8 +19,9 @@ struct CommandEntry {
 };
 
 // Runs the command named by the first word of `args` (the words after the program name) and
-// returns the exit code. "help", "--help" and "-h" print the help text, "COMMAND --help" that
-// command's usage; anything the table does not know is a usage error (exit 2).
+// returns the exit code. "help", "--help" and "-h" print the help text, "--version" the version
+// and the licence, "COMMAND --help" that command's usage; anything the table does not know is a
+// usage error (exit 2).
 int RunCommandLine(std::span<const CommandEntry> commands, const std::vector<std::string>& args,
                    std::ostream& out, std::ostream& err);
 
