@@ -68,20 +68,5 @@ TEST(ListFileBytes, EveryRecordIsReadAtItsOwnOffsetByteForByte) {
   EXPECT_EQ(FindToneEntry(tables, false, 104, 7, 106), -1);
 }
 
-TEST(ListFileBytes, AHandWrittenFirstToneReadsAsItsBytes) {
-  testing::TempFolder folder;
-  std::string bytes = std::string("\x00\x44\x01", 3) + "Piano 1     ";
-  bytes += std::string(static_cast<std::size_t>(kToneCount - 1) * kToneEntrySize, '\x7F');
-  testing::WriteBytes(folder.file(kToneListFile), bytes);
-  NameTables tables;
-  ASSERT_EQ(LoadToneList(tables, folder.path().string()), "");
-  EXPECT_EQ(tables.tones[0].msb, 0);
-  EXPECT_EQ(tables.tones[0].lsb, 0x44);
-  EXPECT_EQ(tables.tones[0].program, 1);
-  EXPECT_EQ(tables.tones[0].name, "Piano 1     ");
-  EXPECT_EQ(tables.tones[1].name, std::string(12, '\x7F'));
-  EXPECT_EQ(FindToneEntry(tables, false, 0, 0x44, 1), 0);
-}
-
 }  // namespace
 }  // namespace tarnwick
