@@ -1,5 +1,6 @@
 #include "app/settings_store.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 
@@ -19,6 +20,31 @@ std::string PathOrProgramFolder(const SettingsStore& store, const SettingKey<QSt
                                 const std::string& programFolder) {
   const QString text = store.read(k);
   return text.isEmpty() ? programFolder : ToPath(text);
+}
+
+// The value of `key` in `section` as it stands in the INI file, blanks and commas included. QSettings
+// reads a hand-written value with a comma as a list of texts; every value here is one text.
+QString RawIniValue(const QString& fileName, const char* section, const char* key) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  const QString sectionLine = QLatin1Char('[') + QString::fromLatin1(section) + QLatin1Char(']');
+  const QString keyName = QString::fromLatin1(key);
+  bool inSection = false;
+  while (!file.atEnd()) {
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (line.startsWith(QLatin1Char('['))) {
+      inSection = line == sectionLine;
+      continue;
+    }
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (!inSection || equals < 0 || line.left(equals).trimmed() != keyName) continue;
+    QString value = line.mid(equals + 1).trimmed();
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
+      value = value.mid(1, value.size() - 2);
+    }
+    return value;
+  }
+  return {};
 }
 
 }  // namespace
@@ -60,16 +86,34 @@ bool ParseSetting(const QString& text, std::int64_t& value, std::int64_t min, st
 
 SettingsStore::SettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick"))) {}
+                                            QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick"))) {
+  keepHandWrittenLists();
+}
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+  keepHandWrittenLists();
+}
+
+// Every value is one text: a value written by hand with a comma (read by QSettings as a list) is
+// taken as the file holds it, before a sync could rewrite it in the list form.
+void SettingsStore::keepHandWrittenLists() {
+  for (const QString& groupKey : settings_->allKeys()) {
+    if (settings_->value(groupKey).typeId() != QMetaType::QStringList) continue;
+    const qsizetype slash = groupKey.indexOf(QLatin1Char('/'));
+    if (slash < 0) continue;
+    const QByteArray section = groupKey.left(slash).toUtf8();
+    const QByteArray key = groupKey.mid(slash + 1).toUtf8();
+    settings_->setValue(groupKey, RawIniValue(settings_->fileName(), section.constData(), key.constData()));
+  }
+}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::readText(const char* section, const char* key, const QString& defaultText) const {
   const QVariant value = settings_->value(GroupKey(section, key));
-  return value.isValid() ? value.toString() : defaultText;
+  if (!value.isValid()) return defaultText;
+  return value.toString();
 }
 
 void SettingsStore::writeText(const char* section, const char* key, const QString& text) {
@@ -102,6 +146,8 @@ void LoadSettings(const SettingsStore& store, AppState& state) {
   state.songSetFilePath = PathOrProgramFolder(store, key::SongSetFilePathName, folder);
   state.midi.inDevice = store.read(key::MidiInSelDev);
   state.midi.outDevice = store.read(key::MidiOutSelDev);
+  state.midi.inDeviceName = store.read(key::MidiInSelDevName).toStdString();
+  state.midi.outDeviceName = store.read(key::MidiOutSelDevName).toStdString();
   state.midi.basicTx = MidiChannel::fromZeroBased(store.read(key::Basic_Channel_TX));
   state.midi.basicRx = MidiChannel::fromZeroBased(store.read(key::Basic_Channel_RX));
   state.midi.styleTx = MidiChannel::fromZeroBased(store.read(key::Style_Channel_TX));
@@ -117,6 +163,8 @@ void SaveSettings(SettingsStore& store, const AppState& state, int midiInHandle,
   store.write(key::SongSetFilePathName, QString::fromStdString(state.songSetFilePath));
   store.write(key::MidiInSelDev, state.midi.inDevice);
   store.write(key::MidiOutSelDev, state.midi.outDevice);
+  store.write(key::MidiInSelDevName, QString::fromStdString(state.midi.inDeviceName));
+  store.write(key::MidiOutSelDevName, QString::fromStdString(state.midi.outDeviceName));
   store.write(key::MidiInStatus, std::int32_t{midiInHandle});
   store.write(key::MidiOutStatus, std::int32_t{midiOutHandle});
   store.write(key::Basic_Channel_TX, state.midi.basicTx.zeroBased());

@@ -32,6 +32,9 @@ inline const SettingKey<QString> SongSetFilePathName{"Files", "SongSetFilePathNa
 // "Midi"
 inline constexpr SettingKey<std::int32_t> MidiInSelDev{"Midi", "MidiInSelDev", -2};
 inline constexpr SettingKey<std::int32_t> MidiOutSelDev{"Midi", "MidiOutSelDev", -2};
+// The names of the devices behind those numbers when their ports were last opened.
+inline const SettingKey<QString> MidiInSelDevName{"Midi", "MidiInSelDevName", {}};
+inline const SettingKey<QString> MidiOutSelDevName{"Midi", "MidiOutSelDevName", {}};
 inline constexpr SettingKey<std::int32_t> MidiInStatus{"Midi", "MidiInStatus", -1};
 inline constexpr SettingKey<std::int32_t> MidiOutStatus{"Midi", "MidiOutStatus", -1};
 inline constexpr SettingKey<std::uint8_t> Basic_Channel_TX{"Midi", "Basic_Channel_TX", 12};
@@ -109,6 +112,8 @@ class SettingsStore {
   QString fileName() const;
 
  private:
+  void keepHandWrittenLists();
+
   std::unique_ptr<QSettings> settings_;
 };
 

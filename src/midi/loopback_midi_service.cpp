@@ -144,6 +144,7 @@ int LoopbackMidiService::openOut(int device, int& handle) {
 int LoopbackMidiService::sendShort(int handle, std::uint32_t message) {
   const auto found = ports_.find(handle);
   if (found == ports_.end() || found->second.input) return kMidiErrInvalidHandle;
+  if (found->second.lost) return found->second.systemGone ? kMidiErrSystemGone : kMidiErrDeviceGone;
   if (sendResult_ != kMidiOk) return sendResult_;
   const int device = found->second.device;
   sent_.push_back({device, message});
@@ -156,6 +157,28 @@ int LoopbackMidiService::closeOut(int handle) {
   if (found == ports_.end() || found->second.input) return kMidiErrInvalidHandle;
   ports_.erase(found);
   return kMidiOk;
+}
+
+void LoopbackMidiService::loseOpenPorts(bool systemGone) {
+  for (auto& [handle, port] : ports_) {
+    port.lost = true;
+    port.systemGone = systemGone;
+    port.started = false;
+  }
+  if (notify_) notify_();
+}
+
+std::vector<MidiService::LostPort> LoopbackMidiService::takeLostPorts() {
+  std::vector<LostPort> lost;
+  for (auto port = ports_.begin(); port != ports_.end();) {
+    if (!port->second.lost) {
+      ++port;
+      continue;
+    }
+    lost.push_back({port->first, port->second.input, port->second.systemGone});
+    port = ports_.erase(port);
+  }
+  return lost;
 }
 
 std::string LoopbackMidiService::inErrorText(int code) const { return MidiResultText(code); }

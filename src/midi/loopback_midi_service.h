@@ -33,8 +33,13 @@ class LoopbackMidiService final : public MidiService {
   void setOpenOutResult(int device, int code);
   void setStartInResult(int code);
   void setSendResult(int code);
+  // What outConnections answers for every open output (-1, the default: the system does not tell).
+  void setOutConnections(int count) { outConnections_ = count; }
   // openIn throws, as a MIDI system that cannot be called at all would.
   void setOpenInThrows(bool throws);
+  // Every open port stops working, as when the MIDI system (or only the ports' peers) went away:
+  // sends fail, takeLostPorts reports them and the loss notifier is called.
+  void loseOpenPorts(bool systemGone);
 
   // --- What the test observes ---
   const std::vector<SentMessage>& sent() const { return sent_; }
@@ -63,6 +68,9 @@ class LoopbackMidiService final : public MidiService {
   int closeOut(int handle) override;
   std::string inErrorText(int code) const override;
   std::string outErrorText(int code) const override;
+  void setLossNotifier(std::function<void()> notify) override { notify_ = std::move(notify); }
+  std::vector<LostPort> takeLostPorts() override;
+  int outConnections(int handle) override { return ports_.count(handle) != 0 ? outConnections_ : -1; }
 
  private:
   struct Port {
@@ -70,6 +78,8 @@ class LoopbackMidiService final : public MidiService {
     bool input = false;
     bool started = false;
     MidiInListener* listener = nullptr;
+    bool lost = false;
+    bool systemGone = false;
   };
 
   static int resultFor(const std::map<int, int>& results, int device);
@@ -86,6 +96,8 @@ class LoopbackMidiService final : public MidiService {
   int lastHandle_ = 0;
   int inOpenCount_ = 0;
   std::vector<SentMessage> sent_;
+  std::function<void()> notify_;
+  int outConnections_ = -1;
 };
 
 }  // namespace tarnwick

@@ -11,9 +11,16 @@
 namespace tarnwick {
 
 MidiApi::MidiApi(MidiService& service, MidiSettings& settings, UserDialogs& dialogs, QObject* parent)
-    : QObject(parent), service_(service), settings_(settings), dialogs_(dialogs), queue_(std::make_unique<Queue>()) {}
+    : QObject(parent), service_(service), settings_(settings), dialogs_(dialogs), queue_(std::make_unique<Queue>()) {
+  // The service reports a loss from its own thread; the ports change on this one. Without an
+  // event loop the senders find the loss themselves.
+  if (QCoreApplication::instance() != nullptr) {
+    service_.setLossNotifier([this] { QMetaObject::invokeMethod(this, [this] { checkLostPorts(); }, Qt::QueuedConnection); });
+  }
+}
 
 MidiApi::~MidiApi() {
+  service_.setLossNotifier(nullptr);
   CloseMidiIn();
   CloseMidiOut();
 }
@@ -50,6 +57,7 @@ int MidiApi::openMidiInPort(int device) {
     CloseMidiIn();
     return started;
   }
+  if (MidiInCaps caps; service_.inDeviceCaps(device, caps) == kMidiOk) settings_.inDeviceName = caps.name;
   setMidiInEnabled(true);
   return kMidiOk;
 }
@@ -78,7 +86,9 @@ int MidiApi::OpenMidiOut(int device) {
   } catch (const std::exception&) {
     result = kMidiErrUnknown;
   }
-  if (result == kMidiOk) hMidiOut_ = handle;
+  if (result != kMidiOk) return result;
+  hMidiOut_ = handle;
+  if (MidiOutCaps caps; service_.outDeviceCaps(device, caps) == kMidiOk) settings_.outDeviceName = caps.name;
   return result;
 }
 
@@ -90,6 +100,39 @@ void MidiApi::CloseMidiOut() {
     // As for the input: the port is gone either way.
   }
   hMidiOut_ = 0;
+}
+
+bool MidiApi::checkLostPorts() {
+  bool inLost = false;
+  bool outLost = false;
+  bool systemGone = false;
+  for (const MidiService::LostPort& port : service_.takeLostPorts()) {
+    if (port.input && port.handle != 0 && port.handle == hMidiIn_) inLost = true;
+    if (!port.input && port.handle != 0 && port.handle == hMidiOut_) outLost = true;
+    systemGone = systemGone || port.systemGone;
+  }
+  if (!inLost && !outLost) return false;
+  if (inLost) {
+    setMidiInEnabled(false);
+    hMidiIn_ = 0;  // closed by the service already
+    queue_->clear();
+  }
+  if (outLost) hMidiOut_ = 0;
+  if (systemGone) {
+    CloseMidiIn();
+    CloseMidiOut();
+  }
+  showLostPortMessage(outLost, systemGone);
+  emit portsLost();
+  return true;
+}
+
+void MidiApi::showLostPortMessage(bool output, bool systemGone) {
+  const int code = systemGone ? kMidiErrSystemGone : kMidiErrDeviceGone;
+  const std::string why = output ? service_.outErrorText(code) : service_.inErrorText(code);
+  const QString heading = output ? QStringLiteral("Midi Out Error") : QStringLiteral("Midi IN Error");
+  dialogs_.showMessage(heading + QStringLiteral("\r\n\r\n") + QString::fromStdString(why),
+                       output ? QStringLiteral("MIDI Out") : QStringLiteral("MIDI In"), UserDialogs::Icon::Exclamation);
 }
 
 void MidiApi::ShowMidiInError(int code) {
@@ -112,7 +155,7 @@ void MidiApi::MidiInProc(int, MidiInEvent event, std::uint32_t message) noexcept
   // Clock and active sensing arrive all the time from a running arranger: out first.
   const std::uint8_t status = StatusOf(message);
   if (status == kStatusTimingClock || status == kStatusActiveSensing) return;
-  if (event != MidiInEvent::Data) return;
+  if (event != MidiInEvent::Data || !IsWellFormedShortMessage(message)) return;
 
   const IncomingMessage incoming = DecodeIncoming(message);
   switch (incoming.kind) {

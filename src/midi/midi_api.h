@@ -87,6 +87,18 @@ class MidiApi : public QObject, private MidiInListener {
 
   MidiService& service() { return service_; }
 
+  // Takes the ports the service has lost (their MIDI system or their peer went away). When the
+  // input or the output is among them, both handles that are lost become 0 (when the whole
+  // system went away, both ports are closed), ONE message says why, portsLost() is emitted and
+  // the result is true. Runs by itself on the window thread when the service reports a loss.
+  bool checkLostPorts();
+
+ signals:
+  // The input or the output closed under the program; what shows their state reads it again.
+  void portsLost();
+
+ public:
+
   // --- Incoming ---
   // The handler of the input port, on the MIDI system's thread.
   void MidiInProc(int handle, MidiInEvent event, std::uint32_t message) noexcept override;
@@ -111,6 +123,7 @@ class MidiApi : public QObject, private MidiInListener {
   using Queue = SpscRing<QueuedMessage, 4096>;
 
   int openMidiInPort(int device);
+  void showLostPortMessage(bool output, bool systemGone);
   void deliver(const QueuedMessage& queued);
   void deliverProgram(const QueuedMessage& queued);
 

@@ -18,7 +18,10 @@ void MidiApi::SendShortMessage(std::uint8_t status, std::uint8_t data1, std::uin
   } catch (const std::exception&) {
     result = kMidiErrUnknown;
   }
-  if (result != kMidiOk) ShowMidiOutError(result);
+  if (result == kMidiOk) return;
+  // A port whose system or peer went away is closed with one message, not one per message sent.
+  if ((result == kMidiErrSystemGone || result == kMidiErrDeviceGone) && checkLostPorts()) return;
+  ShowMidiOutError(result);
 }
 
 void MidiApi::SendBankProgram(MidiChannel channel, std::uint8_t msb, std::uint8_t lsb, MidiProgramNumber program) {

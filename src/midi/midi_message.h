@@ -2,6 +2,7 @@
 // which messages travel between the MIDI layer, the service and the input handler.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -40,6 +41,21 @@ constexpr int ShortMessageLength(std::uint8_t status) {
       return 1;
   }
 }
+
+// Whether a packed message is one the instrument can have sent: a status byte of 0x80 or more and
+// data bytes below 0x80, as many as its status calls for (the bytes past its length are not read).
+constexpr bool IsWellFormedShortMessage(std::uint32_t packed) {
+  const std::uint8_t status = StatusOf(packed);
+  if (status < 0x80 || status == 0xF0 || status == 0xF7) return false;
+  const int length = ShortMessageLength(status);
+  if (length > 1 && Data1Of(packed) >= 0x80) return false;
+  if (length > 2 && Data2Of(packed) >= 0x80) return false;
+  return true;
+}
+
+// The one message a MIDI system delivered as `size` bytes, packed. A short message only when the
+// bytes are exactly one well-formed message; false otherwise (`packed` is then 0).
+bool PackReceivedBytes(const unsigned char* bytes, std::size_t size, std::uint32_t& packed);
 
 // The bytes as they go on the wire, in upper-case hex separated by blanks: "BC 00 79", "CC 02",
 // "FA".

@@ -18,6 +18,9 @@ std::string MidiResultText(int code) {
       return "There is not enough memory to open the MIDI port.";
     case kMidiErrDeviceGone:
       return "The MIDI device is no longer present. Reconnect it, or choose another device in Midi Setup.";
+    case kMidiErrSystemGone:
+      return "The MIDI system went away (the JACK server stopped). The MIDI ports are closed: open them again "
+             "in Midi Setup once it runs again.";
     case kMidiErrRefused:
       return "The MIDI system refused to open or use the port.";
     default:

@@ -15,6 +15,7 @@ enum MidiResult : int {
   kMidiErrNoMemory = 7,
   kMidiErrDeviceGone = 10,    // the device was listed but has disappeared since
   kMidiErrRefused = 11,       // the MIDI system refused to open or use the port
+  kMidiErrSystemGone = 12,    // the MIDI system the port was open on has gone away
 };
 
 // The text for `code`: empty for kMidiOk, a sentence for every other value (unknown codes

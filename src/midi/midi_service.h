@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 
@@ -100,6 +102,21 @@ class MidiService {
 
   virtual std::string inErrorText(int code) const = 0;
   virtual std::string outErrorText(int code) const = 0;
+
+  // --- Ports that stop working under the program ---
+  struct LostPort {
+    int handle = 0;
+    bool input = false;
+    bool systemGone = false;  // the whole MIDI system went away, not only the port's peer
+  };
+  // Called, from any thread, whenever lostPorts() may have something new. Set it to nullptr
+  // before its target goes away.
+  virtual void setLossNotifier(std::function<void()> notify) { (void)notify; }
+  // The open ports that have stopped working since the last call: their MIDI system went away or
+  // the peer they were connected to did. They are closed already and their handles are free.
+  virtual std::vector<LostPort> takeLostPorts() { return {}; }
+  // How many peers are connected to an open output port; -1 when the MIDI system does not tell.
+  virtual int outConnections(int handle) { (void)handle; return -1; }
 };
 
 }  // namespace tarnwick

@@ -8,6 +8,7 @@
 #include <new>
 #include <optional>
 
+#include "midi/jack_watch.h"
 #include "midi/midi_message.h"
 #include "midi/midi_result.h"
 #include "midi/midi_system_probe.h"
@@ -20,12 +21,17 @@ struct RtMidiInPort {
   MidiInListener* listener = nullptr;
   int handle = 0;
   std::atomic<bool> started{false};
+  std::string jackName;  // "client:port" of this program's port on JACK; empty elsewhere
+  int jackEpoch = 0;     // which watch's server the port was opened on
 };
 
 struct RtMidiOutPort {
   std::unique_ptr<RtMidiOut> midi;
   RtMidi::Api api = RtMidi::UNSPECIFIED;
   bool sent = false;  // something was sent since the port opened
+  bool virtualPort = false;
+  std::string jackName;
+  int jackEpoch = 0;
 };
 
 namespace {
@@ -111,17 +117,30 @@ void WaitUntilConnected(RtMidi::Api api) {
   if (api == RtMidi::UNIX_JACK) WaitForJackCycles(3, std::chrono::seconds(1));
 }
 
+// RtMidi's JACK objects close their client when destroyed; once the server has gone, libjack
+// crashes in that close. Such an object is let go without being destroyed: its memory is the
+// price of carrying on.
+template <class Port>
+void Abandon(Port& port) {
+  [[maybe_unused]] auto* kept = port.midi.release();
+}
+
+std::vector<std::string> JackPortsNamed(const JackWatch* watch, const std::string& portName) {
+  return watch != nullptr ? watch->midiPortsNamed(portName) : std::vector<std::string>{};
+}
+
 void OnRtMidiInput(double, std::vector<unsigned char>* bytes, void* userData) {
   auto& port = *static_cast<RtMidiInPort*>(userData);
   if (!port.started.load(std::memory_order_acquire) || bytes == nullptr || bytes->empty()) return;
-  const std::size_t size = bytes->size();
-  if (size > 3 || (*bytes)[0] == 0xF0) {
+  if ((*bytes)[0] == 0xF0) {
     port.listener->MidiInProc(port.handle, MidiInEvent::LongData, 0);
     return;
   }
-  const std::uint8_t data1 = size > 1 ? (*bytes)[1] : 0;
-  const std::uint8_t data2 = size > 2 ? (*bytes)[2] : 0;
-  port.listener->MidiInProc(port.handle, MidiInEvent::Data, PackShortMessage((*bytes)[0], data1, data2));
+  // A status without its data bytes, data bytes of 0x80 or more or bytes past the message's
+  // length make no message: reported as an error, never decoded.
+  std::uint32_t packed = 0;
+  const bool wellFormed = PackReceivedBytes(bytes->data(), bytes->size(), packed);
+  port.listener->MidiInProc(port.handle, wellFormed ? MidiInEvent::Data : MidiInEvent::Error, packed);
 }
 
 }  // namespace
@@ -129,9 +148,64 @@ void OnRtMidiInput(double, std::vector<unsigned char>* bytes, void* userData) {
 RtMidiService::RtMidiService() = default;
 
 RtMidiService::~RtMidiService() {
-  for (auto& [handle, port] : inPorts_) port->started.store(false, std::memory_order_release);
-  inPorts_.clear();
+  while (!inPorts_.empty()) closeIn(inPorts_.begin()->first);
   while (!outPorts_.empty()) closeOut(outPorts_.begin()->first);
+  setLossNotifier(nullptr);
+  if (jackServerGone()) {
+    [[maybe_unused]] auto* kept = jackWatch_.release();
+  }
+  jackWatch_.reset();
+}
+
+JackWatch* RtMidiService::jackWatch() {
+  if (jackServerGone()) {
+    [[maybe_unused]] auto* kept = jackWatch_.release();  // its client died with the server
+  }
+  if (!jackWatch_) {
+    jackWatch_ = JackWatch::Start([notice = notice_] {
+      std::lock_guard<std::mutex> hold(notice->lock);
+      if (notice->notify) notice->notify();
+    });
+    ++jackEpoch_;
+  }
+  return jackWatch_.get();
+}
+
+bool RtMidiService::jackServerGone() const { return jackWatch_ && jackWatch_->serverGone(); }
+
+bool RtMidiService::serverGoneUnder(int api, int jackEpoch) const {
+  return api == RtMidi::UNIX_JACK && (jackEpoch != jackEpoch_ || jackServerGone());
+}
+
+void RtMidiService::setLossNotifier(std::function<void()> notify) {
+  std::lock_guard<std::mutex> hold(notice_->lock);
+  notice_->notify = std::move(notify);
+}
+
+bool RtMidiService::peerGone(bool virtualPort, const std::string& jackName) const {
+  return !virtualPort && !jackName.empty() && jackWatch_ && jackWatch_->connections(jackName) == 0;
+}
+
+std::vector<MidiService::LostPort> RtMidiService::takeLostPorts() {
+  std::vector<LostPort> lost;
+  for (const auto& [handle, port] : inPorts_) {
+    if (port->api != RtMidi::UNIX_JACK) continue;
+    const bool gone = serverGoneUnder(port->api, port->jackEpoch);
+    if (gone || peerGone(false, port->jackName)) lost.push_back({handle, true, gone});
+  }
+  for (const auto& [handle, port] : outPorts_) {
+    if (port->api != RtMidi::UNIX_JACK) continue;
+    const bool gone = serverGoneUnder(port->api, port->jackEpoch);
+    if (gone || peerGone(port->virtualPort, port->jackName)) lost.push_back({handle, false, gone});
+  }
+  for (const LostPort& port : lost) port.input ? closeIn(port.handle) : closeOut(port.handle);
+  return lost;
+}
+
+int RtMidiService::outConnections(int handle) {
+  const auto found = outPorts_.find(handle);
+  if (found == outPorts_.end() || found->second->jackName.empty() || !jackWatch_) return -1;
+  return jackWatch_->connections(found->second->jackName);
 }
 
 void RtMidiService::readInList() {
@@ -199,8 +273,12 @@ int RtMidiService::openIn(int device, MidiInListener& listener, int& handle) {
     port->midi->setCallback(&OnRtMidiInput, port.get());
     // System-exclusive stays out; clock and active sensing come through, for the handler to drop.
     port->midi->ignoreTypes(true, false, false);
+    const JackWatch* watch = port->api == RtMidi::UNIX_JACK ? jackWatch() : nullptr;
+    const std::vector<std::string> before = JackPortsNamed(watch, kInPortName);
     port->midi->openPort(*index, kInPortName);
     if (!port->midi->isPortOpen()) return kMidiErrRefused;
+    port->jackName = NewPortName(before, JackPortsNamed(watch, kInPortName));
+    port->jackEpoch = jackEpoch_;
     WaitUntilConnected(port->api);
     handle = port->handle;
     inPorts_.emplace(handle, std::move(port));
@@ -230,6 +308,10 @@ int RtMidiService::closeIn(int handle) {
   const auto found = inPorts_.find(handle);
   if (found == inPorts_.end()) return kMidiErrInvalidHandle;
   found->second->started.store(false, std::memory_order_release);
+  const RtMidiInPort& port = *found->second;
+  if (serverGoneUnder(port.api, port.jackEpoch) || (port.api == RtMidi::UNIX_JACK && !JackServerRunning())) {
+    Abandon(*found->second);
+  }
   // Destroying the RtMidiIn closes the port and waits for its thread: no callback comes later.
   inPorts_.erase(found);
   return kMidiOk;
@@ -244,7 +326,12 @@ int RtMidiService::openVirtualOut(int& handle) {
       auto port = std::make_unique<RtMidiOutPort>();
       port->midi = std::make_unique<RtMidiOut>(api, kVirtualPortName);
       port->api = api;
+      port->virtualPort = true;
+      const JackWatch* watch = api == RtMidi::UNIX_JACK ? jackWatch() : nullptr;
+      const std::vector<std::string> before = JackPortsNamed(watch, kVirtualPortName);
       port->midi->openVirtualPort(kVirtualPortName);
+      port->jackName = NewPortName(before, JackPortsNamed(watch, kVirtualPortName));
+      port->jackEpoch = jackEpoch_;
       handle = takeHandle();
       outPorts_.emplace(handle, std::move(port));
       return kMidiOk;
@@ -269,8 +356,12 @@ int RtMidiService::openOut(int device, int& handle) {
     port->midi = std::make_unique<RtMidiOut>(port->api, kOutClientName);
     const std::optional<unsigned> index = FindPort(*port->midi, wanted.name);
     if (!index) return kMidiErrDeviceGone;
+    const JackWatch* watch = port->api == RtMidi::UNIX_JACK ? jackWatch() : nullptr;
+    const std::vector<std::string> before = JackPortsNamed(watch, kOutPortName);
     port->midi->openPort(*index, kOutPortName);
     if (!port->midi->isPortOpen()) return kMidiErrRefused;
+    port->jackName = NewPortName(before, JackPortsNamed(watch, kOutPortName));
+    port->jackEpoch = jackEpoch_;
     WaitUntilConnected(port->api);
     handle = takeHandle();
     outPorts_.emplace(handle, std::move(port));
@@ -285,6 +376,10 @@ int RtMidiService::openOut(int device, int& handle) {
 int RtMidiService::sendShort(int handle, std::uint32_t message) {
   const auto found = outPorts_.find(handle);
   if (found == outPorts_.end()) return kMidiErrInvalidHandle;
+  // The client of a server that has gone takes the message and drops it: never touched again.
+  if (serverGoneUnder(found->second->api, found->second->jackEpoch)) return kMidiErrSystemGone;
+  // Nor would anybody hear it once the peer the port was connected to has vanished.
+  if (peerGone(found->second->virtualPort, found->second->jackName)) return kMidiErrDeviceGone;
   const unsigned char bytes[3] = {StatusOf(message), Data1Of(message), Data2Of(message)};
   try {
     found->second->midi->sendMessage(bytes, static_cast<std::size_t>(ShortMessageLength(bytes[0])));
@@ -298,8 +393,11 @@ int RtMidiService::sendShort(int handle, std::uint32_t message) {
 int RtMidiService::closeOut(int handle) {
   const auto found = outPorts_.find(handle);
   if (found == outPorts_.end()) return kMidiErrInvalidHandle;
-  // JACK sends in its next cycles; closing before they have run would lose the last messages.
-  if (found->second->api == RtMidi::UNIX_JACK && found->second->sent) {
+  const RtMidiOutPort& port = *found->second;
+  if (serverGoneUnder(port.api, port.jackEpoch) || (port.api == RtMidi::UNIX_JACK && !JackServerRunning())) {
+    Abandon(*found->second);
+  } else if (found->second->api == RtMidi::UNIX_JACK && found->second->sent) {
+    // JACK sends in its next cycles; closing before they have run would lose the last messages.
     WaitForJackCycles(3, std::chrono::seconds(2));
   }
   outPorts_.erase(found);

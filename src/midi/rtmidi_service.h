@@ -5,8 +5,10 @@
 // first system that can start; other MIDI programs connect to it.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 
 namespace tarnwick {
 
+class JackWatch;
 struct RtMidiInPort;
 struct RtMidiOutPort;
 
@@ -41,6 +44,10 @@ class RtMidiService final : public MidiService {
   std::string inErrorText(int code) const override;
   std::string outErrorText(int code) const override;
 
+  void setLossNotifier(std::function<void()> notify) override;
+  std::vector<LostPort> takeLostPorts() override;
+  int outConnections(int handle) override;
+
   // A listed port: the RtMidi API it belongs to and its name there.
   struct ListedPort {
     int api = 0;
@@ -52,6 +59,14 @@ class RtMidiService final : public MidiService {
   void readOutList();
   int openVirtualOut(int& handle);
   int takeHandle();
+  // The watch on the JACK server, started afresh when the server it watched has gone; nullptr
+  // when no server runs.
+  JackWatch* jackWatch();
+  bool jackServerGone() const;
+  // Whether a port of `api` opened under watch `jackEpoch` has lost its server.
+  bool serverGoneUnder(int api, int jackEpoch) const;
+  // Where a port's JACK name is known, whether its connections are gone (its peer vanished).
+  bool peerGone(bool virtualPort, const std::string& jackName) const;
 
   std::vector<ListedPort> inList_;
   std::vector<ListedPort> outList_;
@@ -60,6 +75,15 @@ class RtMidiService final : public MidiService {
   std::map<int, std::unique_ptr<RtMidiInPort>> inPorts_;
   std::map<int, std::unique_ptr<RtMidiOutPort>> outPorts_;
   int lastHandle_ = 0;
+  std::unique_ptr<JackWatch> jackWatch_;
+  int jackEpoch_ = 0;  // counts the watches started
+  // The notifier, called on a JACK thread. Shared with the watches: one abandoned with its dead
+  // server may still call it after this service is gone, and then finds it empty.
+  struct LossNotice {
+    std::mutex lock;
+    std::function<void()> notify;
+  };
+  std::shared_ptr<LossNotice> notice_ = std::make_shared<LossNotice>();
 };
 
 }  // namespace tarnwick

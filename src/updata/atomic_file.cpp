@@ -33,8 +33,9 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& temp_path) {
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp_path = target;
-    temp_path += ".tarnwick-" + std::to_string(random() % 1000000000u) + ".tmp";
+    // A short name of its own: one built from the target's would grow past the folder's name
+    // limit for long file names.
+    temp_path = target.parent_path() / (".tarnwick-" + std::to_string(random() % 1000000000u) + ".tmp");
     const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -63,6 +64,14 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
+// The rename would replace a file that the user may not write to, and hand it to the user: an
+// existing target must be writable as it is, as writing to it in place would require.
+bool TargetWritable(const fs::path& target, std::string* error) {
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT) return true;
+  SetError(error, "cannot write " + target.string());
+  return false;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -73,6 +82,7 @@ bool FileExists(const std::string& path) {
 bool WriteFileAtomically(const std::string& path, std::span<const ByteChunk> chunks,
                          std::string* error) {
   const fs::path target = SaveTarget(PathFromUtf8(path));
+  if (!TargetWritable(target, error)) return false;
   fs::path temp;
   const int fd = CreateTemporaryBeside(target, temp);
   if (fd < 0) {

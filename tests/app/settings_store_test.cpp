@@ -84,6 +84,26 @@ TEST_F(SettingsStoreTest, UnconvertibleOrOutOfRangeTextsReadAsTheDefault) {
   EXPECT_EQ(store.read(key::Basic_Channel_RX), 4);
 }
 
+TEST_F(SettingsStoreTest, HandWrittenValuesWithCommasReadAsOneText) {
+  {
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    file.write("[Files]\nUPSFilePathName1=/music/a,b.UPS\nUPSFilePathName2 = /music/x, y ,z.UPS\n"
+               "[Other]\nUPSFilePathName1=/elsewhere,c.UPS\n[Midi]\nMidiInSelDev=1,2\n");
+  }
+  SettingsStore store(iniPath());
+  EXPECT_EQ(store.read(key::UPSFilePathName1), QStringLiteral("/music/a,b.UPS"));
+  EXPECT_EQ(store.read(key::UPSFilePathName2), QStringLiteral("/music/x, y ,z.UPS"));
+  EXPECT_EQ(store.read(key::MidiInSelDev), -2) << "a list is no number";
+
+  // What the program writes itself reads back unchanged.
+  store.write(key::DATSongFilePathName, QStringLiteral("/songs/one, two.DAT"));
+  store.sync();
+  SettingsStore again(iniPath());
+  EXPECT_EQ(again.read(key::DATSongFilePathName), QStringLiteral("/songs/one, two.DAT"));
+  EXPECT_EQ(again.read(key::UPSFilePathName1), QStringLiteral("/music/a,b.UPS"));
+}
+
 TEST_F(SettingsStoreTest, LoadReplacesEmptyPathsWithTheProgramFolder) {
   seed("Files/UPSFilePathName2", "/music/sets/gig.UPS");
   seed("Midi/MidiInSelDev", "3");
@@ -106,6 +126,7 @@ TEST_F(SettingsStoreTest, SaveRecordsPortsChannelsAndAnUnnamedFileAsEmpty) {
   state.up.files[0].path = "";  // a new file that was never saved
   state.up.files[1].path = "/music/Ünïcode sets/b.ups";
   state.midi.outDevice = -1;
+  state.midi.inDeviceName = "UM-ONE, extern";
   state.midi.basicTx = MidiChannel::fromOneBased(1);
   state.activeMenu = View::Keyboard;
   {
@@ -126,6 +147,8 @@ TEST_F(SettingsStoreTest, SaveRecordsPortsChannelsAndAnUnnamedFileAsEmpty) {
   LoadSettings(store, reloaded);
   EXPECT_EQ(reloaded.up.files[1].path, state.up.files[1].path);
   EXPECT_EQ(reloaded.midi.basicTx, state.midi.basicTx);
+  EXPECT_EQ(reloaded.midi.inDeviceName, "UM-ONE, extern");
+  EXPECT_EQ(reloaded.midi.outDeviceName, "");
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST(MidiCommandsTest, SendUpSelectsTheUPOnTheChosenPortAndChannelAndReportsEver
   CommandRun run = Call(RunSendUpOn, service, {"130", "--out", "0"});
   EXPECT_EQ(run.code, kExitOk) << run.err;
   EXPECT_EQ(run.out, "UP 130 (C13) sent to out 0 on channel 13\n");
-  run = Call(RunSendUpOn, service, {"--channel=1", "5", "--out=-1"});
+  run = Call(RunSendUpOn, service, {"--channel=1", "5", "--out=-1", "--wait=0"});
   EXPECT_EQ(run.code, kExitOk) << run.err;
   EXPECT_EQ(service.sentText(),
             (std::vector<std::string>{"BC 00 79", "BC 20 00", "CC 02", "B0 00 78", "B0 20 00", "C0 05"}));
@@ -62,10 +62,13 @@ TEST(MidiCommandsTest, SendUpSelectsTheUPOnTheChosenPortAndChannelAndReportsEver
       {{}, kExitUsage, "the UP ID is missing"},
       {{"1"}, kExitUsage, "--out N is required"},
       {{"1", "--out", "-1", "--channel", "17"}, kExitUsage, "--channel takes a MIDI channel from 1 to 16"},
+      {{"1", "--out", "-1"}, kExitUsage, "--out -1 needs --wait SECONDS"},
+      {{"1", "--out", "0", "--wait", "soon"}, kExitUsage, "--wait takes a number of seconds from 0 to 3600"},
+      {{"1", "--out", "0", "--wait=-1"}, kExitUsage, "--wait takes a number of seconds from 0 to 3600"},
       {{"1", "--port", "0"}, kExitUsage, "unknown option --port"},
       {{"3", "--out", "0"}, kExitFailure, MidiResultText(kMidiErrRefused)},
       {{"3", "--out", "9"}, kExitFailure, MidiResultText(kMidiErrBadDevice)},
-      {{"3", "--out", "-1"}, kExitFailure, MidiResultText(kMidiErrDeviceGone)},
+      {{"3", "--out", "-1", "--wait", "0"}, kExitFailure, MidiResultText(kMidiErrDeviceGone)},
   };
   for (const auto& [args, code, reason] : failures) {
     run = Call(RunSendUpOn, service, args);
@@ -75,6 +78,22 @@ TEST(MidiCommandsTest, SendUpSelectsTheUPOnTheChosenPortAndChannelAndReportsEver
     EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
   }
   EXPECT_TRUE(service.sent().empty());
+}
+
+TEST(MidiCommandsTest, SendUpWithAWaitSendsOnlyOnceAPeerIsConnected) {
+  LoopbackMidiService service;
+  service.setOutConnections(0);
+  CommandRun run = Call(RunSendUpOn, service, {"7", "--out", "-1", "--wait", "0"});
+  EXPECT_EQ(run.code, kExitFailure);
+  EXPECT_EQ(run.err, "upstool send-up: nothing connected to out -1 within 0 seconds; nothing was sent\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(service.sent().empty());
+  EXPECT_EQ(service.openOutPorts(), 0);
+
+  service.setOutConnections(1);
+  run = Call(RunSendUpOn, service, {"7", "--out", "-1", "--wait", "1"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_EQ(service.sentText(), (std::vector<std::string>{"BC 00 78", "BC 20 00", "CC 07"}));
 }
 
 TEST(MidiCommandsTest, SendUpRefusesAnIdTheInstrumentDoesNotHave) {

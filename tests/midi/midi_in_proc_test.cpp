@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <vector>
 
 #include "midi_test_support.h"
 
@@ -139,6 +140,41 @@ TEST_F(MidiInProcTest, MessagesFromTheMidiThreadArriveInOrderAndAnOverflowLosesO
   EXPECT_EQ(log.size(), 4096u);
   EXPECT_EQ(log.front(), "keyboard note 0 0 1");
   EXPECT_EQ(midi.midiInOverflows(), 5000u - 4096u);
+}
+
+TEST_F(MidiInProcTest, DataBytesOf0x80OrMoreMakeNoMessageAndLeaveTheBankAlone) {
+  for (const View view : {View::Keyboard, View::Tone}) {
+    midi.setActiveMenu(view);
+    // Note 144, velocity 200, bank 248 and 128, controller 0x80, program 0x85, status 0x3C.
+    EXPECT_EQ(receiveAndDeliver({0x649092, 0xC83C92, 0xF800B1, 0x8020B1, 0x0580BC, 0x85CC, 0x643C}), Log{});
+    EXPECT_EQ(test::Bank(midi, 1), "0/0");
+    // A program change's second byte is not part of it: the message stands.
+    EXPECT_EQ(receiveAndDeliver({0x9905CC}), view == View::Tone ? Log{"monitor program 12 5 0/0"} : Log{});
+  }
+}
+
+TEST(PackReceivedBytesTest, OnlyExactlyOneWellFormedShortMessageIsPacked) {
+  struct Case {
+    std::vector<unsigned char> bytes;
+    bool packed;
+  };
+  const Case cases[] = {
+      {{0x90}, false},             {{0x90, 0x3C}, false},       {{0x92, 0x90, 0x64}, false},
+      {{0xB1, 0x00, 0xF8}, false}, {{0xCC, 0x05, 0x00}, false}, {{0x9C, 0x3C, 0x64, 0x00}, false},
+      {{0x3C, 0x64}, false},       {{0xF0, 0x7E}, false},       {{0xF8, 0x00}, false},
+      {{}, false},                 {{0x9C, 0x3C, 0x64}, true},  {{0xCC, 0x05}, true},
+      {{0xF8}, true},              {{0xF2, 0x01, 0x02}, true},  {{0xB0, 0x20, 0x7F}, true},
+  };
+  for (const Case& c : cases) {
+    std::uint32_t packed = 0xFFFFFF;
+    EXPECT_EQ(PackReceivedBytes(c.bytes.data(), c.bytes.size(), packed), c.packed) << FormatShortMessage(packed);
+    if (c.packed) {
+      EXPECT_EQ(FormatShortMessage(packed).size(), c.bytes.size() * 3 - 1);
+      EXPECT_EQ(StatusOf(packed), c.bytes[0]);
+    } else {
+      EXPECT_EQ(packed, 0u);
+    }
+  }
 }
 
 }  // namespace

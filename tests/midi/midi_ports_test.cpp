@@ -34,6 +34,44 @@ TEST_F(MidiPortsTest, ReopeningKeepsOnePortAndTheLayerClosesItsPortsWhenItGoes) 
   EXPECT_EQ(service.openInPorts() + service.openOutPorts(), 0);
 }
 
+TEST_F(MidiPortsTest, PortsThatStopWorkingCloseWithOneMessageAndCanBeOpenedAgain) {
+  int lostSignals = 0;
+  QObject::connect(&midi, &MidiApi::portsLost, [&] { ++lostSignals; });
+  const QString systemGone = QStringLiteral("Midi Out Error\r\n\r\n") +
+                             QString::fromStdString(MidiResultText(kMidiErrSystemGone));
+
+  // The system goes away under both ports; the next send finds it before the window thread does.
+  ASSERT_EQ(midi.OpenMidiIn(0), kMidiOk);
+  ASSERT_EQ(midi.OpenMidiOut(0), kMidiOk);
+  service.loseOpenPorts(true);
+  midi.SendUPSelect(5);
+  test::WaitFor([] { return false; }, 50);
+  EXPECT_EQ(dialogs.messages(), QStringList{systemGone});
+  EXPECT_EQ(dialogs.shown.at(0).title, QStringLiteral("MIDI Out"));
+  EXPECT_EQ(midi.hMidiIn(), 0);
+  EXPECT_EQ(midi.hMidiOut(), 0);
+  EXPECT_FALSE(midi.midiInEnabled());
+  EXPECT_EQ(lostSignals, 1);
+  EXPECT_TRUE(service.sent().empty());
+
+  // Back again: both open and work.
+  dialogs.clear();
+  ASSERT_EQ(midi.OpenMidiIn(0), kMidiOk);
+  ASSERT_EQ(midi.OpenMidiOut(0), kMidiOk);
+  EXPECT_TRUE(midi.SendUPSelect(5));
+  EXPECT_EQ(service.sent().size(), 3u);
+
+  // Only the input's peer vanishes, found by the window thread on its own.
+  midi.CloseMidiOut();
+  service.loseOpenPorts(false);
+  EXPECT_TRUE(test::WaitFor([&] { return midi.hMidiIn() == 0; }));
+  test::WaitFor([] { return false; }, 50);
+  EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Midi IN Error\r\n\r\n") +
+                                            QString::fromStdString(MidiResultText(kMidiErrDeviceGone))});
+  EXPECT_EQ(lostSignals, 2);
+  EXPECT_EQ(service.openInPorts() + service.openOutPorts(), 0);
+}
+
 TEST_F(MidiPortsTest, FailuresReturnTheirCodesAndOnlyAServiceThatCannotBeCalledShowsOne) {
   service.setOpenInResult(0, kMidiErrRefused);
   service.setOpenOutResult(0, kMidiErrDeviceGone);

@@ -1,6 +1,8 @@
 // list and dl: the contents of a file as CSV rows and as Disk Link lines.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <map>
 
 #include "commands.h"
@@ -108,12 +110,19 @@ TEST(ListingCommandsTest, OutputThatCannotBeWrittenIsAFailure) {
   TempFolder folder;
   const std::string path = WriteFile(folder, "fine.ups", MakeUPSImage(3));
   for (const auto& [command, name] : {std::pair<CommandFunction, const char*>{RunListCommand, "list"},
-                                      {RunDlCommand, "dl"}}) {
+                                      {RunDlCommand, "dl"},
+                                      {RunCheckCommand, "check"}}) {
     std::ostream lost(nullptr);  // a stream without a buffer fails every write
     std::ostringstream err;
     EXPECT_EQ(command({path}, lost, err), 1) << name;
     EXPECT_EQ(err.str(),
               "upstool " + std::string(name) + ": the output could not be written completely\n");
+  }
+  // The same through the executable, onto a full disk.
+  if (std::FILE* full = std::fopen("/dev/full", "w")) {
+    std::fclose(full);
+    const int status = std::system(("'" UPSTOOL_EXECUTABLE "' check '" + path + "' >/dev/full 2>/dev/null").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
   }
 }
 

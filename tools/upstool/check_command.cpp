@@ -21,7 +21,9 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
     out << path << ": refused: " << RefusalText(loaded, path) << '\n';
     exit_code = kExitFailure;
   }
-  return exit_code;
+  // A report that did not reach its reader is a failure, whatever it said.
+  const int written = FinishOutput(out, err, "check");
+  return written != kExitOk ? written : exit_code;
 }
 
 }  // namespace tarnwick::upstool

@@ -28,8 +28,9 @@ constexpr CommandEntry kCommands[] = {
      tarnwick::upstool::RunSetListCommand},
     {"midi-ports", "", "list the numbered MIDI input and output devices",
      tarnwick::upstool::RunMidiPortsCommand},
-    {"send-up", "ID --out N [--channel C]",
-     "select UP ID (0..191) on the instrument through output N, channel C (1..16, default 13)",
+    {"send-up", "ID --out N [--channel C] [--wait S]",
+     "select UP ID (0..191) on the instrument through output N, channel C (1..16, default 13); --wait: "
+     "first wait up to S seconds for a connection (needed for N = -1, the virtual port)",
      tarnwick::upstool::RunSendUpCommand},
 };
 

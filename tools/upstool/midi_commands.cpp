@@ -1,6 +1,8 @@
 #include "midi_commands.h"
 
 #include <charconv>
+#include <chrono>
+#include <thread>
 #include <optional>
 #include <string_view>
 
@@ -64,6 +66,7 @@ struct SendUpWords {
   std::optional<std::string> id;
   std::optional<std::string> out;
   std::optional<std::string> channel;
+  std::optional<std::string> wait;
 };
 
 // Sorts the words into the ID and the two options ("--out N" or "--out=N"); returns what is
@@ -78,7 +81,10 @@ std::string ReadSendUpWords(const std::vector<std::string>& args, SendUpWords& w
     }
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
-    std::optional<std::string>* slot = name == "--out" ? &words.out : name == "--channel" ? &words.channel : nullptr;
+    std::optional<std::string>* slot = name == "--out"       ? &words.out
+                                       : name == "--channel" ? &words.channel
+                                       : name == "--wait"    ? &words.wait
+                                                             : nullptr;
     if (slot == nullptr) return "unknown option " + name;
     if (slot->has_value()) return name + " is given twice";
     if (equals != std::string::npos) {
@@ -96,7 +102,10 @@ struct SendUpRequest {
   int id = 0;
   int outDevice = 0;
   int channel = kDefaultChannel;
+  int waitSeconds = -1;  // -1: send at once
 };
+
+constexpr int kLongestWait = 3600;
 
 // The request, or a usage problem in `problem`.
 SendUpRequest ReadSendUpRequest(const SendUpWords& words, std::string& problem) {
@@ -104,6 +113,7 @@ SendUpRequest ReadSendUpRequest(const SendUpWords& words, std::string& problem) 
   const std::optional<int> id = words.id ? WholeNumber(*words.id) : std::nullopt;
   const std::optional<int> out = words.out ? WholeNumber(*words.out) : std::nullopt;
   const std::optional<int> channel = words.channel ? WholeNumber(*words.channel) : std::optional<int>(kDefaultChannel);
+  const std::optional<int> wait = words.wait ? WholeNumber(*words.wait) : std::optional<int>(-1);
   if (!words.id) {
     problem = "the UP ID is missing";
   } else if (!id) {
@@ -114,10 +124,36 @@ SendUpRequest ReadSendUpRequest(const SendUpWords& words, std::string& problem) 
     problem = "--out takes an output device number from upstool midi-ports, not \"" + *words.out + "\"";
   } else if (!channel || *channel < 1 || *channel > 16) {
     problem = "--channel takes a MIDI channel from 1 to 16, not \"" + words.channel.value_or("") + "\"";
+  } else if (!wait || (words.wait && (*wait < 0 || *wait > kLongestWait))) {
+    problem = "--wait takes a number of seconds from 0 to 3600, not \"" + words.wait.value_or("") + "\"";
+  } else if (*out == kVirtualOutDevice && !words.wait) {
+    problem = "--out -1 needs --wait SECONDS: the virtual port \"Tarnwick\" exists only while send-up runs, "
+              "so a program must connect to it before anything sent there can arrive";
   } else {
-    request = {*id, *out, *channel};
+    request = {*id, *out, *channel, *wait};
   }
   return request;
+}
+
+// Waits until a peer is connected to the open output; false, with the reason on `err`, when none
+// came within the wait.
+bool WaitForPeer(MidiService& service, int handle, const SendUpRequest& request, std::ostream& err) {
+  if (request.waitSeconds < 0) return true;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(request.waitSeconds);
+  int connected = service.outConnections(handle);
+  while (connected == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    connected = service.outConnections(handle);
+  }
+  if (connected > 0) return true;
+  if (connected < 0) {
+    // The MIDI system does not say: a peer has had the whole wait to connect.
+    std::this_thread::sleep_until(deadline);
+    return true;
+  }
+  err << "upstool " << kSendUp << ": nothing connected to out " << request.outDevice << " within "
+      << request.waitSeconds << " seconds; nothing was sent\n";
+  return false;
 }
 
 }  // namespace
@@ -176,6 +212,7 @@ int RunSendUpOn(MidiService& service, const std::vector<std::string>& args, std:
     err << "upstool " << kSendUp << ": " << OneLineText(service.outErrorText(code)) << '\n';
     return kExitFailure;
   }
+  if (!WaitForPeer(service, midi.hMidiOut(), request, err)) return kExitFailure;
   midi.SendUPSelect(request.id);
   midi.CloseMidiOut();
   if (dialogs.shown > 0) return kExitFailure;

@@ -16,8 +16,9 @@ namespace tarnwick::upstool {
 // "in N: NAME", "out N: NAME", and last "out -1: Tarnwick", the virtual port.
 int RunMidiPortsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// send-up ID --out N [--channel C]: selects UP ID (0..191) on the instrument through output N,
-// on MIDI channel C (1..16, default 13).
+// send-up ID --out N [--channel C] [--wait SECONDS]: selects UP ID (0..191) on the instrument
+// through output N, on MIDI channel C (1..16, default 13). --wait: first wait up to SECONDS for a
+// peer connected to the output; the virtual port (-1) needs it, since it has no peer otherwise.
 int RunSendUpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The same commands on a given MIDI service.

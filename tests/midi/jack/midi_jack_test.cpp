@@ -7,8 +7,11 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <sstream>
+#include <thread>
 
 #include "midi/midi_system_probe.h"
+#include "midi_commands.h"
 #include "midi/rtmidi_service.h"
 #include "midi/selection_messages.h"
 #include "midi_test_support.h"
@@ -106,6 +109,62 @@ TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightReceiversInOrder) {
                       "keyboard note 12 60 64"}));
   EXPECT_EQ(test::Bank(midi, 12), "120/0");
   midi.CloseMidiIn();
+}
+
+TEST_F(JackMidiTest, MalformedBytesFromAPeerReachNoReceiverAndLeaveTheBankAlone) {
+  RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+  const std::string port = UniquePort();
+  peer.openVirtualPort(port);
+  Log log;
+  test::RecordingKeyboard keyboard(log);
+  test::RecordingMonitor monitor(log, midi);
+  midi.setKeyboardReceiver(&keyboard);
+  midi.setMonitorReceiver(&monitor);
+  midi.setActiveMenu(View::Tone);
+  const int device = deviceNamed(service.inDeviceCount(), &MidiService::inDeviceCaps, port);
+  ASSERT_GE(device, 0) << "the peer's port is not listed";
+  ASSERT_EQ(midi.OpenMidiIn(device), 0);
+
+  const std::vector<std::vector<unsigned char>> messages = {
+      {0x90}, {0x92, 0x90, 0x64}, {0xB1, 0x00, 0xF8}, {0x9C, 0x3C}, {0xCC, 0x05, 0x06}, {0xBC, 0x07, 0x5A, 0x00},
+      {0x3C, 0x64}, {0x9C, 0x3D, 0x64}, {0xB1, 0x00, 0x05}, {0xC1, 0x07}};
+  for (const auto& message : messages) peer.sendMessage(&message);
+  EXPECT_TRUE(test::WaitFor([&] { return log.size() >= 2; }));
+  test::WaitFor([] { return false; }, 200);
+
+  EXPECT_EQ(log, (Log{"keyboard note 12 61 100", "monitor program 1 7 5/0"}));
+  midi.CloseMidiIn();
+}
+
+TEST_F(JackMidiTest, SendUpOnTheVirtualPortWaitsForAPeerAndSendsToIt) {
+  std::ostringstream out, err;
+  int exitCode = -1;
+  std::thread command([&] {
+    RtMidiService own;
+    exitCode = upstool::RunSendUpOn(own, {"130", "--out", "-1", "--wait", "20"}, out, err);
+  });
+  // A peer that finds the virtual port and connects to it, as a player's MIDI program would.
+  RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+  peer.ignoreTypes(false, false, false);
+  const bool connected = test::WaitFor([&] {
+    for (unsigned i = 0; i < peer.getPortCount(); ++i) {
+      if (peer.getPortName(i).ends_with(":" + std::string(kVirtualPortName))) {
+        peer.openPort(i);
+        return true;
+      }
+    }
+    return false;
+  }, 15000);
+  command.join();
+  ASSERT_TRUE(connected) << "the virtual port never appeared";
+  EXPECT_EQ(exitCode, 0) << err.str();
+  EXPECT_EQ(Heard(peer, 3), (Log{"BC 00 79", "BC 20 00", "CC 02"}));
+
+  // Without a wait the command refuses the virtual port before opening anything.
+  std::ostringstream out2, err2;
+  RtMidiService own;
+  EXPECT_EQ(upstool::RunSendUpOn(own, {"130", "--out", "-1"}, out2, err2), 2);
+  EXPECT_NE(err2.str().find("--out -1 needs --wait SECONDS"), std::string::npos) << err2.str();
 }
 
 }  // namespace
