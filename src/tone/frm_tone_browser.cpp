@@ -72,16 +72,20 @@ frmToneBrowser::frmToneBrowser(const BrowserKind& kind, const NameTables& tables
   big.setPointSizeF(big.pointSizeF() * 1.3);
   title_->setFont(big);
 
+  QWidget* options = buildOptions();
   auto* left = new QVBoxLayout;
   left->setSpacing(2);
   left->addWidget(buildCounterRow());
   left->addWidget(buildHeaderRow());
   left->addWidget(buildFilterRow());
   left->addWidget(grid_);
+  left->addSpacing(4);
+  left->addWidget(showPlus_);
+  left->addWidget(gridToMidiOut_);
   left->addStretch(1);
   auto* right = new QVBoxLayout;
   right->setSpacing(4);
-  right->addWidget(buildOptions());
+  right->addWidget(options);
   right->addWidget(buildChannels());
   right->addStretch(1);
   auto* body = new QHBoxLayout;
@@ -127,17 +131,14 @@ QWidget* frmToneBrowser::buildOptions() {
   }
   if (settings_.markPos >= 0 && settings_.markPos <= 2) markPos_[static_cast<std::size_t>(settings_.markPos)]->setChecked(true);
   const QString plusWord = kind_.drumSets ? QStringLiteral("Drum Sets") : QStringLiteral("Tones");
-  showPlus_ = new QCheckBox(QStringLiteral("Show  +") + plusWord, host);
+  showPlus_ = new QCheckBox(QStringLiteral("Show  +") + plusWord, this);
   Name(showPlus_, QStringLiteral("chk_ShowPlus"), showPlus_->text());
   showPlus_->setToolTip(QStringLiteral("Show/Hide Plus (+)") + plusWord);
   showPlus_->setChecked(settings_.showPlus);
-  gridToMidiOut_ = new QCheckBox(QStringLiteral("Grid -> Midi Out"), host);
+  gridToMidiOut_ = new QCheckBox(QStringLiteral("Grid -> Midi Out"), this);
   Name(gridToMidiOut_, QStringLiteral("chk_Grid_To_MidiOut"), gridToMidiOut_->text());
   gridToMidiOut_->setToolTip(QStringLiteral("Control if changes on Grid are send to Midi Out"));
   gridToMidiOut_->setChecked(settings_.gridToMidiOut);
-  layout->addSpacing(4);
-  layout->addWidget(showPlus_);
-  layout->addWidget(gridToMidiOut_);
   connect(group, &QButtonGroup::idClicked, this, [this](int markPos) {
     settings_.markPos = markPos;
     Fill();
