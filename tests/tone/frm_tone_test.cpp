@@ -174,6 +174,24 @@ class FrmToneTest : public QObject {
     QCOMPARE(tones.window->settings().gridToMidiOut, false);
   }
 
+  void homeEndAndPagesOf35Rows() {
+    BrowserFixture tones;
+    QScrollBar* scroll = tones.grid()->verticalScrollBar();
+    QCOMPARE(tones.window->FindAndSelectEntry(1000), 0);
+    QCOMPARE(scroll->value(), 980);
+    QCOMPARE(tones.window->selection().entry, 1000);
+    QCOMPARE(tones.window->FindAndSelectEntry(-1), -1);
+    auto* homeEnd = tones.find<QWidget>(QStringLiteral("cmd_Tone_HomeEnd"));
+    QTest::mousePress(homeEnd, Qt::LeftButton);
+    QTest::mouseRelease(homeEnd, Qt::LeftButton);
+    QCOMPARE(scroll->value(), scroll->maximum());
+    QCOMPARE(homeEnd->toolTip(), QStringLiteral("Go to Home"));
+    QTest::mousePress(homeEnd, Qt::LeftButton);
+    QTest::mouseRelease(homeEnd, Qt::LeftButton);
+    QCOMPARE(scroll->value(), 0);
+    QCOMPARE(homeEnd->toolTip(), QStringLiteral("Go to End"));
+  }
+
   void countLabelPressPaintsBlueUntilRelease() {
     BrowserFixture tones;
     auto* back = tones.find<QLabel>(QStringLiteral("lbl_Back_IDCnt_Tone"));
