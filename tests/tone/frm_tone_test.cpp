@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
+#include <QAbstractItemModelTester>
 #include <QtTest>
 #include <memory>
 
@@ -72,6 +73,26 @@ class FrmToneTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void modelStaysConsistentThroughFillsAndSorts() {
+    const NameTables tables = testing::SmallTables();
+    BrowserModel model(tables, false);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    BrowserFilterTexts filters;
+    model.fill(filters, 1, true, kBrowserColID, 1);
+    QCOMPARE(model.rowCount(), kToneCount);
+    model.sortRows(kBrowserColName, 2);
+    QCOMPARE(model.index(0, kBrowserColName).data().toString(), QStringLiteral("Top"));
+    filters[4] = QStringLiteral("piano");
+    model.fill(filters, 2, true, kBrowserColName, 1);
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.index(0, kBrowserColName).data().toString(), QStringLiteral("Piano 1\""));
+    QCOMPARE(model.rowOfEntry(1), 2);
+    QCOMPARE(model.rowOfEntry(2), -1);
+    model.setAlignment(kBrowserColName, Qt::AlignRight);
+    QCOMPARE(model.index(0, kBrowserColName).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+  }
+
   void fillListsEveryEntryAndEachFilterNarrowsIt() {
     BrowserFixture tones;
     QCOMPARE(tones.rows(), kToneCount);
