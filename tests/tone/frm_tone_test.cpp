@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 #include <QTableView>
 #include <QAbstractItemModelTester>
@@ -103,6 +104,14 @@ class FrmToneTest : public QObject {
     QTest::keyClicks(tones.filter(4), QStringLiteral("piano 1"));
     QCOMPARE(tones.rows(), 2);
     QCOMPARE(tones.counter()->toolTip(), QStringLiteral("2 of 2038"));
+    tones.clickRow(1);  // Piano 1w; the next filter drops it, and the first row shown takes over
+    tones.filter(1)->setFocus();
+    QTest::keyClicks(tones.filter(1), QStringLiteral("0"));
+    QCOMPARE(tones.rows(), 1);
+    QCOMPARE(tones.window->selection().entry, 0);
+    QCOMPARE(tones.grid()->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(tones.grid()->selectionModel()->selectedRows().front().row(), 0);
+    QTest::keyClick(tones.filter(1), Qt::Key_Backspace);
     QLineEdit* lsb = tones.filter(2);
     lsb->setFocus();
     QTest::keyClicks(lsb, QStringLiteral("5"));
