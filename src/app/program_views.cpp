@@ -4,6 +4,8 @@
 #include "app/placeholder_view.h"
 #include "app/settings_store.h"
 #include "midi/midi_api.h"
+#include "tone/frm_tone_browser.h"
+#include "tone/frm_tone_monitor.h"
 #include "upfile/frm_up_file.h"
 
 namespace tarnwick {
@@ -13,10 +15,46 @@ QWidget* ProgramViews::createKeyboard(QWidget* parent) {
 }
 
 QWidget* ProgramViews::createTone(int number, QWidget* parent) {
-  static const char* const kTitles[] = {"Tones", "Drum Sets", "Program Change"};
-  const int index = (number >= 1 && number <= 3) ? number - 1 : 0;
-  return CreatePlaceholderView(QStringLiteral("frmTone_%1").arg(index + 1), QString::fromLatin1(kTitles[index]),
-                               parent);
+  if (number == 3) return createMonitor(parent);
+  return createToneBrowser(number == 2, parent);
+}
+
+QWidget* ProgramViews::createToneBrowser(bool drumSets, QWidget* parent) {
+  MidiApi* midi = &midi_;
+  BrowserMidi link{[midi] { return midi->hMidiOut() != 0; },
+                   [midi](MidiChannel channel, std::uint8_t msb, std::uint8_t lsb, MidiProgramNumber program) {
+                     midi->SendBankProgram(channel, msb, lsb, program);
+                   }};
+  auto* browser = new frmToneBrowser(drumSets ? DrumSetBrowserKind() : ToneBrowserKind(), state_.names,
+                                     ReadBrowserSettings(store_, drumSets), std::move(link), parent);
+  browsers_[drumSets ? 1 : 0] = browser;
+  return browser;
+}
+
+QWidget* ProgramViews::createMonitor(QWidget* parent) {
+  MidiApi* midi = &midi_;
+  AppState* state = &state_;
+  MonitorMidi link{[midi] { return midi->hMidiIn() != 0; }, [state] { return int{state->midi.basicRx.zeroBased()}; },
+                   [midi](MidiChannel c) { return midi->MidiInBankMSB(c); },
+                   [midi](MidiChannel c) { return midi->MidiInBankLSB(c); }};
+  monitor_ = new frmToneMonitor(state_.names, ReadMonitorOn(store_), std::move(link), parent);
+  midi_.setMonitorReceiver(monitor_);
+  return monitor_;
+}
+
+// Writes the settings of a Tone view window that closes; false for other windows.
+bool ProgramViews::unloadToneView(QWidget* view) {
+  for (int i = 0; i < 2; ++i) {
+    if (browsers_[i] == nullptr || view != browsers_[i]) continue;
+    WriteBrowserSettings(store_, i == 1, browsers_[i]->settings());
+    browsers_[i] = nullptr;
+    return true;
+  }
+  if (monitor_ == nullptr || view != monitor_) return false;
+  midi_.setMonitorReceiver(nullptr);
+  WriteMonitorOn(store_, monitor_->checkBoxValue());
+  monitor_ = nullptr;
+  return true;
 }
 
 QWidget* ProgramViews::createUPFile(QWidget* parent) {
@@ -36,9 +74,17 @@ QWidget* ProgramViews::createDiskLink(QWidget* parent) {
 
 void ProgramViews::activateView(QWidget* view) {
   if (upFile_ != nullptr && view == upFile_) upFile_->activate();
+  for (frmToneBrowser* browser : browsers_) {
+    if (browser != nullptr && view == browser) browser->activate();
+  }
+  if (monitor_ != nullptr && view == monitor_) monitor_->activate();
 }
 
 void ProgramViews::unloadView(QWidget* view) {
+  if (unloadToneView(view)) {
+    store_.sync();
+    return;
+  }
   if (upFile_ == nullptr || view != upFile_) return;
   const UPFilePanelFlags flags = upFile_->panelFlags();
   store_.write(key::FileMenuButtons_Visible0, flags.fileMenuButtonsVisible[0]);

@@ -12,6 +12,8 @@ class SettingsStore;
 class UserDialogs;
 
 class frmUPFile;
+class frmToneBrowser;
+class frmToneMonitor;
 
 class ProgramViews : public ViewFactory {
  public:
@@ -34,6 +36,12 @@ class ProgramViews : public ViewFactory {
   UserDialogs& dialogs_;
   MidiApi& midi_;
   frmUPFile* upFile_ = nullptr;
+  frmToneBrowser* browsers_[2] = {nullptr, nullptr};
+  frmToneMonitor* monitor_ = nullptr;
+
+  QWidget* createToneBrowser(bool drumSets, QWidget* parent);
+  QWidget* createMonitor(QWidget* parent);
+  bool unloadToneView(QWidget* view);
 };
 
 }  // namespace tarnwick

@@ -1,0 +1,58 @@
+#include "tone/monitor_rules.h"
+
+#include <array>
+
+#include "updata/ansi_text.h"
+#include "updata/up_record.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kUPBankFirst = 120;   // UPs 0..127
+constexpr int kUPBankSecond = 121;  // UPs 128..191
+constexpr int kPanelBank = 127;     // 127/0/0: the panel setting, shown as "00"
+constexpr int kSecondBankOffset = 128;
+
+bool IsDrumChannel(int channel) { return channel == 9 || channel == 15; }
+
+QString UPCode(int position) { return QString::fromStdString(NumToUPBnk(position)); }
+
+}  // namespace
+
+QString MonitorChannelTitle(int channel) {
+  static const std::array<const char*, kMonitorChannelCount> kTitles = {
+      "AC1 - Channel 1", "ABS - Channel 2",  "AC2 - Channel 3",  "UP1 - Channel 4",
+      "AC3 - Channel 5", "UP2 - Channel 6",  "AC4 - Channel 7",  "AC5 - Channel 8",
+      "AC6 - Channel 9", "ADR - Channel 10", "LW1 - Channel 11", "MBS - Channel 12",
+      "UP3 - Channel 13", "LW2 - Channel 14", "MI    - Channel 15", "MDR - Channel 16"};
+  return channel >= 0 && channel < kMonitorChannelCount ? QString::fromLatin1(kTitles[static_cast<std::size_t>(channel)])
+                                                        : QString();
+}
+
+MonitorUpdate ProgramChangeShown(const NameTables& tables, int channel, int program, int msb, int lsb,
+                                 int basicRx) {
+  MonitorUpdate update;
+  if (channel == basicRx) {
+    if (msb == kUPBankFirst) {
+      update.upLabel = UPCode(program);
+      return update;
+    }
+    if (msb == kUPBankSecond) {
+      update.upLabel = UPCode(kSecondBankOffset + program);
+      return update;
+    }
+    if (msb == kPanelBank && lsb == 0 && program == 0) {
+      update.upLabel = QStringLiteral("00");
+      return update;
+    }
+  }
+  const bool drums = IsDrumChannel(channel);
+  const int entry = FindToneEntry(tables, drums, msb, lsb, program + 1);
+  const std::string name = entry < 0 ? std::string()
+                           : drums   ? DrumSetNameAt(tables, entry, 1)
+                                     : ToneNameAt(tables, entry, 1);
+  update.channelLabel = QString::fromStdString(AnsiToUtf8(name));
+  return update;
+}
+
+}  // namespace tarnwick
