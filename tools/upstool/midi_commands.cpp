@@ -2,9 +2,10 @@
 
 #include <charconv>
 #include <chrono>
-#include <thread>
+#include <limits>
 #include <optional>
 #include <string_view>
+#include <thread>
 
 #include "command.h"
 #include "midi/midi_api.h"
@@ -106,12 +107,15 @@ struct SendUpRequest {
 };
 
 constexpr int kLongestWait = 3600;
+constexpr int kNoDevice = std::numeric_limits<int>::min();
 
 // The request, or a usage problem in `problem`.
 SendUpRequest ReadSendUpRequest(const SendUpWords& words, std::string& problem) {
   SendUpRequest request;
   const std::optional<int> id = words.id ? WholeNumber(*words.id) : std::nullopt;
-  const std::optional<int> out = words.out ? WholeNumber(*words.out) : std::nullopt;
+  // A plain number with a marker for "none": with an optional here, gcc 12 at -O2 warns (wrongly)
+  // that its value may be read uninitialised.
+  const int out = words.out ? WholeNumber(*words.out).value_or(kNoDevice) : kNoDevice;
   const std::optional<int> channel = words.channel ? WholeNumber(*words.channel) : std::optional<int>(kDefaultChannel);
   const std::optional<int> wait = words.wait ? WholeNumber(*words.wait) : std::optional<int>(-1);
   if (!words.id) {
@@ -120,17 +124,17 @@ SendUpRequest ReadSendUpRequest(const SendUpWords& words, std::string& problem) 
     problem = "the UP ID must be a whole number, not \"" + *words.id + "\"";
   } else if (!words.out) {
     problem = "--out N is required (upstool midi-ports lists the devices)";
-  } else if (!out || *out < kVirtualOutDevice) {
+  } else if (out == kNoDevice || out < kVirtualOutDevice) {
     problem = "--out takes an output device number from upstool midi-ports, not \"" + *words.out + "\"";
   } else if (!channel || *channel < 1 || *channel > 16) {
     problem = "--channel takes a MIDI channel from 1 to 16, not \"" + words.channel.value_or("") + "\"";
   } else if (!wait || (words.wait && (*wait < 0 || *wait > kLongestWait))) {
     problem = "--wait takes a number of seconds from 0 to 3600, not \"" + words.wait.value_or("") + "\"";
-  } else if (*out == kVirtualOutDevice && !words.wait) {
+  } else if (out == kVirtualOutDevice && !words.wait) {
     problem = "--out -1 needs --wait SECONDS: the virtual port \"Tarnwick\" exists only while send-up runs, "
               "so a program must connect to it before anything sent there can arrive";
   } else {
-    request = {*id, *out, *channel, *wait};
+    request = {*id, out, *channel, *wait};
   }
   return request;
 }
