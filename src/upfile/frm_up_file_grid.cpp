@@ -128,8 +128,14 @@ void frmUPFile::readSelection(int file) {
   if (refreshing_ > 0) return;
   activeFile_ = file;
   GridState& state = grid(file);
-  const UPGridView& view = *pane(file).grid;
+  UPGridView& view = *pane(file).grid;
   const int active = view.currentIndex().row();
+  if (active >= 0 && !view.selectionModel()->isSelected(model(file).index(active, kColUserProgram))) {
+    // A click on the ID column or a key that landed there moved the active row without a mark:
+    // highlight it, so that every command acts on a row the user sees selected.
+    selectRows(file, active, active);
+    return;  // the selection change reads the selection again
+  }
   int anchor = active;
   const QModelIndexList selectedRows = view.selectionModel()->selectedRows(kColUserProgram);
   if (!selectedRows.isEmpty()) {

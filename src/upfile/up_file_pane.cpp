@@ -88,6 +88,10 @@ ImageButton* UPFilePane::pictureButton(const char* name, const QString& picture,
   auto* button = new ImageButton(picture, parent);
   button->setObjectName(indexed(name));
   button->setFixedSize(kButtonSize, kButtonSize);
+  // A hidden button keeps its place, as on a fixed panel: its neighbours never slide over.
+  QSizePolicy policy = button->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  button->setSizePolicy(policy);
   return button;
 }
 
