@@ -150,6 +150,7 @@ void frmUPFile::readSelection(int file) {
   showTransferButtons();
   pane(file).selectedRows->setText(QString::number(state.SelCount));
   pane(file).selectedID->setText(state.SelID < 0 ? QStringLiteral("None") : QString::number(state.SelID));
+  if (editPanelOpen() && file == editFile_) ReloadEditPanel();
 }
 
 void frmUPFile::showToneNames(int file) {

@@ -29,14 +29,6 @@ bool ApplyRecordEdit(UPData& data, std::array<bool, 2>& modified, const RecordEd
   return true;
 }
 
-QString FirstUnstorableCharacter(const QString& text) {
-  for (const uint code : text.toUcs4()) {
-    const auto ch = static_cast<char32_t>(code);
-    if (!Storable(ch)) return QString::fromUcs4(&ch, 1);
-  }
-  return {};
-}
-
 std::optional<std::string> EncodeText8(const QString& text) {
   std::string bytes;
   for (const uint code : text.toUcs4()) {

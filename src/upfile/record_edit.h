@@ -29,8 +29,6 @@ bool ApplyRecordEdit(UPData& data, std::array<bool, 2>& modified, const RecordEd
 // file's code page (Windows-1252) or is a control character (line break, tab): such a text
 // would not come back from the file as typed.
 std::optional<std::string> EncodeText8(const QString& text);
-// The first character of `text` that EncodeText8 refuses, or an empty text.
-QString FirstUnstorableCharacter(const QString& text);
 
 // The edit that stores `text` (already trimmed by the pop-up) into the 8-character field at
 // `offset`, or nothing when the text equals the field as shown (trimmed): accepting a pop-up

@@ -47,6 +47,7 @@ int ColumnPixels(int col, const QFontMetrics& metrics) {
 
 constexpr int kButtonSize = 32;
 constexpr int kHeaderHeight = 22;
+constexpr int kSelectorHeight = 14;
 
 }  // namespace
 
@@ -67,6 +68,7 @@ UPFilePane::UPFilePane(int fileIndex, const QColor& background, QWidget* parent)
   layout->addWidget(buildTransferPanel());
   layout->addWidget(buildReadOut());
   layout->addWidget(buildToneRow());
+  layout->addWidget(buildSelectorRow());
   layout->addWidget(buildHeaderRow());
   layout->addWidget(buildFilterRow());
   layout->addWidget(grid);
@@ -173,10 +175,15 @@ QWidget* UPFilePane::buildReadOut() {
   selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 60, host);
   selectedRows = ReadOnlyBox(indexed("txt_Sel_Rows"), QStringLiteral("Number of Selected Rows"), 60, host);
   homeEnd = pictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), host);
+  editUP = pictureButton("cmd_ExpandShrink_EditUP", QStringLiteral("EDIT_UP_EXPAND"), host);
+  editUP->setProperty("tag", QStringLiteral("0"));
+  editUP->setToolTip(QStringLiteral("Expand UP for Editing"));
+  editUP->setAccessibleName(editUP->toolTip());
   row->addWidget(counterBack);
   row->addWidget(selectedID);
   row->addWidget(selectedRows);
   row->addWidget(homeEnd);
+  row->addWidget(editUP);
   row->addStretch(1);
   return host;
 }
@@ -201,6 +208,36 @@ QWidget* UPFilePane::buildToneRow() {
   toneName->setFont(grid->font());
   row->addWidget(toneLabel);
   row->addWidget(toneName);
+  row->addStretch(1);
+  return host;
+}
+
+// Pairs of arrows above the columns they choose for: Pad (8), EFX (9) and the tone columns (10..12).
+QWidget* UPFilePane::buildSelectorRow() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host, 0);
+  int before = grid->frameWidth();
+  for (int col = 0; col < kColPad; ++col) before += columnWidth(col);
+  row->addSpacing(before);
+  const auto pair = [this, host, row](std::array<ImageButton*, 2>& buttons, const char* name,
+                                      const char* toolTip, int prevWidth, int gap, int nextWidth) {
+    for (int i = 0; i < 2; ++i) {
+      buttons[i] = new ImageButton(i == 0 ? QStringLiteral("LEFT_ARROW") : QStringLiteral("RIGHT_ARROW"), host);
+      buttons[i]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(100 * file + i + 1));
+      buttons[i]->setToolTip(QString::fromLatin1(toolTip));
+      buttons[i]->setAccessibleName(buttons[i]->toolTip());
+      buttons[i]->setFixedSize(i == 0 ? prevWidth : nextWidth, kSelectorHeight);
+      row->addWidget(buttons[i]);
+      if (i == 0 && gap > 0) row->addSpacing(gap);
+    }
+  };
+  const int pad = columnWidth(kColPad);
+  const int efx = columnWidth(kColEFX);
+  pair(cyclePad, "cmd_Cycle_Pad", "Cycle: ( Pad1 | Pad2 | D-Beam )", pad / 2, 0, pad - pad / 2);
+  pair(cycleEFX, "cmd_Cycle_EFX", "Cycle: ( EFX | REV | CHO | DLY )", efx / 2, 0, efx - efx / 2);
+  pair(cycleTone, "cmd_Cycle_Tone",
+       "Cycle: ( UP1 | UP2 | UP3 | LW1 | LW2 | MBS | MDR | MI | ADR | ABS | AC1...AC6 )",
+       columnWidth(kColToneMSB), columnWidth(kColToneLSB), columnWidth(kColToneProgram));
   row->addStretch(1);
   return host;
 }

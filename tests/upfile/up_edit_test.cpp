@@ -71,8 +71,6 @@ TEST_F(RecordEditTest, OnlyTextsTheFileCanHoldAreStored) {
     EXPECT_FALSE(TextFieldEdit(data, 0, 0, kUPNameOffset, text).has_value()) << text.toStdString();
     EXPECT_FALSE(EncodeText8(text).has_value());
   }
-  EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("Bał")), QStringLiteral("ł"));
-  EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("Ba?")), QString());
 }
 
 TEST(EditPanelTables, PartFlagsShowEveryState) {
