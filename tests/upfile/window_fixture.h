@@ -29,7 +29,7 @@ class WindowFixture {
       file(f).path = folder.file("file" + std::to_string(f) + ".ups");
       WriteSampleFile(file(f).path, counts[f], 1000 * f);
     }
-    window = std::make_unique<frmUPFile>(state, dialogs, UPFilePanelFlags{}, [] { return false; });
+    window = std::make_unique<frmUPFile>(state, dialogs, UPFilePanelFlags{}, [this] { return midiOutOpen; });
     window->resize(1400, 900);
     window->show();
     window->activateWindow();
@@ -84,6 +84,7 @@ class WindowFixture {
     return loaded;
   }
 
+  bool midiOutOpen = false;
   TempFolder folder;
   AppState state;
   RecordingDialogs dialogs;
