@@ -11,7 +11,7 @@
 #include "midi/loopback_midi_service.h"
 #include "midi/midi_api.h"
 #include "popups/value_popup.h"
-#include "upfile/grid_header_button.h"
+#include "grid/grid_header_button.h"
 #include "upfile/window_fixture.h"
 
 namespace tarnwick {
