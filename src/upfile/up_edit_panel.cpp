@@ -50,7 +50,7 @@ void FitWidth(QTableView* table) {
 
 // Widens a column where the screen's font would not fit `widest` in its width in twips.
 int ColumnPixels(int widthTwips, const QFont& font, const QString& widest) {
-  return std::max(TwipsToPixels(widthTwips), QFontMetrics(font).horizontalAdvance(widest) + 6);
+  return std::max(TwipsToPixels(widthTwips), QFontMetrics(font).horizontalAdvance(widest) + 2);
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ UPEditPanel::UPEditPanel(const NameTables& names, QWidget* parent) : QFrame(pare
   partModel_ = new PartTableModel(names, this);
   toneModel_ = new ToneTableModel(this);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setContentsMargins(3, 4, 2, 4);
   layout->setSpacing(6);
   layout->addWidget(buildFieldRows());
   layout->addWidget(buildPartTable());

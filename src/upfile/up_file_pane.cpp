@@ -113,8 +113,10 @@ QWidget* UPFilePane::buildFilePanel() {
   fileOpen->setToolTip(QStringLiteral("Open"));
   fileSave->setToolTip(QStringLiteral("Save"));
   fileSaveAs->setToolTip(QStringLiteral("Save As"));
-  for (ImageButton* button : {fileNew, fileOpen, openFileFrom, fileSave, fileSaveAs})
+  for (ImageButton* button : {fileNew, fileOpen, openFileFrom, fileSave, fileSaveAs}) {
+    button->setAccessibleName(button->toolTip());
     buttons->addWidget(button);
+  }
 
   fileNameLabel = new QLabel(host);
   fileNameLabel->setObjectName(indexed("lbl_UPS_FileName"));
@@ -151,7 +153,10 @@ QWidget* UPFilePane::buildTransferPanel() {
       QStringLiteral("Append Selected UPs from File %1 to End of File %2").arg(file).arg(other));
   remove->setToolTip(file == 0 ? QStringLiteral("Delete selected UPs from File 0")
                                : QStringLiteral("Delete selected UP's from File 1"));
-  for (ImageButton* button : {copy, insert, append, remove}) buttons->addWidget(button);
+  for (ImageButton* button : {copy, insert, append, remove}) {
+    button->setAccessibleName(button->toolTip());
+    buttons->addWidget(button);
+  }
   row->addWidget(copyMenuControl);
   row->addWidget(copyMenuButtons);
   row->addStretch(1);
