@@ -73,47 +73,29 @@ TEST_F(RecordEditTest, OnlyTextsTheFileCanHoldAreStored) {
   }
 }
 
-TEST(EditPanelTables, PartFlagsShowEveryState) {
+// Flag bytes 0x00 and 0x8F, an arranger tone bank of 0x80 and program 127, as the panel shows them.
+TEST(EditPanelTables, FlagAndToneBytesShowAsThePlayerReadsThem) {
   UPRecord up{};
   const NameTables names;
-  up[field::PartOff.offset + 3] = 0x8F;  // LW1: off, wrap bit, EQ off, link off, muted
-  up[field::PartOff.offset + 12] = 0x28;  // AC3: "800", wrap full
-  const QStringList cleared = {"ON", "ON", "ON", "ON", "Old"};
-  const QStringList allSet = {"OFF", "OFF", "OFF", "Mut", "Old"};
-  QStringList part0, part3;
+  up[field::PartOff.offset + kPartLW1] = 0x8F;
+  up[field::PartOff.offset + kPartAC3] = 0x28;  // "800", wrap full
+  up[161 + 3 * kPartAC1] = 0x80;                // arranger tone, bank 0
+  up[161 + 3 * kPartUP3] = 0xD1;                // bit 7 of a keyboard part is never shown
+  up[163 + 3 * kPartUP3] = 127;
+  QStringList cleared, allSet;
   for (int col : {3, 9, 10, 11, 12}) {
-    part0 << PartTableCell(names, up, 0, col);
-    part3 << PartTableCell(names, up, 3, col);
+    cleared << PartTableCell(names, up, kPartUP1, col);
+    allSet << PartTableCell(names, up, kPartLW1, col);
   }
-  EXPECT_EQ(part0, cleared);
-  EXPECT_EQ(part3, allSet);
-  EXPECT_EQ(PartTableCell(names, up, 3, 0), QStringLiteral("11"));
-  EXPECT_EQ(PartTableCell(names, up, 3, 1), QStringLiteral("LW1"));
-  EXPECT_EQ(ToneTableCell(up, 3, 6), QString());  // wrap range only for the arranger parts
-  EXPECT_EQ(ToneTableCell(up, 12, 6), QStringLiteral("Ful"));
-  EXPECT_EQ(ToneTableCell(up, 12, 3), QStringLiteral("800"));
-  EXPECT_EQ(ToneTableCell(up, 3, 5), QStringLiteral("Mut"));
-  EXPECT_EQ(ToneTableCell(up, 3, 4), QStringLiteral("OFF"));
-}
-
-TEST(EditPanelTables, ToneBytesShowTheirValues) {
-  UPRecord up{};
-  const NameTables names;
-  const auto tone = [&up](int part, int which) -> std::uint8_t& { return up[161 + 3 * part + which]; };
-  tone(10, 0) = 0x80;  // AC1: arranger tone, bank 0
-  tone(2, 0) = 0xD1;   // UP3: bit 7 set on a keyboard part is never shown
-  tone(2, 1) = 0x22;
-  tone(2, 2) = 127;
-  up[field::PartVolume.offset + 2] = 0xE4;  // bit 7 not shown
-  EXPECT_EQ(ToneTableCell(up, 10, 0), QStringLiteral("0"));
-  EXPECT_EQ(ToneTableCell(up, 10, 7), QStringLiteral("Arr"));
-  EXPECT_EQ(ToneTableCell(up, 11, 7), QStringLiteral("Usr"));
-  EXPECT_EQ(ToneTableCell(up, 2, 0), QStringLiteral("81"));
-  EXPECT_EQ(ToneTableCell(up, 2, 7), QString());
-  EXPECT_EQ(ToneTableCell(up, 2, 1), QStringLiteral("34"));
-  EXPECT_EQ(ToneTableCell(up, 2, 2), QStringLiteral("128"));
-  EXPECT_EQ(ToneTableCell(up, 0, 2), QStringLiteral("1"));
-  EXPECT_EQ(PartTableCell(names, up, 2, 4), QStringLiteral("100"));
+  EXPECT_EQ(cleared, QStringList({"ON", "ON", "ON", "ON", "Old"}));
+  EXPECT_EQ(allSet, QStringList({"OFF", "OFF", "OFF", "Mut", "Old"}));
+  EXPECT_EQ(PartTableCell(names, up, kPartLW1, 0) + PartTableCell(names, up, kPartLW1, 1), QStringLiteral("11LW1"));
+  EXPECT_EQ(ToneTableCell(up, kPartLW1, 6), QString());  // wrap range only for the arranger parts
+  EXPECT_EQ(ToneTableCell(up, kPartAC3, 6) + ToneTableCell(up, kPartAC3, 3), QStringLiteral("Ful800"));
+  EXPECT_EQ(ToneTableCell(up, kPartAC1, 0) + ToneTableCell(up, kPartAC1, 7), QStringLiteral("0Arr"));
+  EXPECT_EQ(ToneTableCell(up, kPartAC2, 7), QStringLiteral("Usr"));
+  EXPECT_EQ(ToneTableCell(up, kPartUP3, 0) + "/" + ToneTableCell(up, kPartUP3, 7), QStringLiteral("81/"));
+  EXPECT_EQ(ToneTableCell(up, kPartUP3, 2), QStringLiteral("128"));
 }
 
 }  // namespace

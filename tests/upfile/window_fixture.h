@@ -76,6 +76,17 @@ class WindowFixture {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(cell).center());
   }
 
+  // Clicks a cell and double-clicks it, as a user does; events posted meanwhile are handled.
+  void doubleClickCell(int f, int row, int col) const {
+    QTableView* view = grid(f);
+    const QModelIndex cell = view->model()->index(row, col);
+    view->scrollTo(cell);
+    const QPoint at = view->visualRect(cell).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QCoreApplication::processEvents();
+  }
+
   int selectedID(int f) const { return text("txt_Sel_ID", f).toInt(); }
   UPFile& file(int f) { return state.up.files[static_cast<std::size_t>(f)]; }
   UPFile onDisk(const char* name) const {

@@ -45,14 +45,6 @@ int OutDeviceNamed(MidiService& service, const std::string& port) {
   return -2;
 }
 
-void DoubleClickCell(QTableView* view, int row, int col) {
-  const QModelIndex cell = view->model()->index(row, col);
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
 TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
   if (!JackServerRunning()) GTEST_SKIP() << "no JACK server (see the test midi_jack_server_start)";
   test::MidiRig<RtMidiService> rig;
@@ -66,7 +58,7 @@ TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
   testing::WindowFixture fixture(192, 140);
   fixture.midiOutOpen = true;
   fixture.window->setUPSelectSender([&rig](int id) { rig.midi.SendUPSelect(id); });
-  DoubleClickCell(fixture.grid(0), 191, kColUserProgram);
+  fixture.doubleClickCell(0, 191, kColUserProgram);
   fixture.selectRows(1, 130, 130);
   fixture.press("cmd_HomeEnd", 1);  // parks the focus
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
