@@ -86,7 +86,11 @@ void frmUPFile::connectEditing(int file) {
   }
 }
 
-bool frmUPFile::editPanelOpen() const { return !editPanel_->isHidden(); }
+// Open is kept in the tag of the edit file's panel button: the panel itself hides while its
+// file's grid has no rows and comes back with them.
+bool frmUPFile::editPanelOpen() const {
+  return pane(editFile_).editUP->property("tag").toString() == QStringLiteral("1");
+}
 
 void frmUPFile::OpenEditPanel(int file) {
   const int other = 1 - file;
@@ -106,7 +110,7 @@ void frmUPFile::OpenEditPanel(int file) {
   QPalette colours = editPanel_->palette();
   colours.setColor(QPalette::Window, pane(file).palette().color(QPalette::Window));
   editPanel_->setPalette(colours);
-  editPanel_->show();
+  editPanel_->setVisible(shownRows(file) > 0);
   editPanel_->raise();
   ReloadEditPanel();
   parkFocus();

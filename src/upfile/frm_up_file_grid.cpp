@@ -65,6 +65,7 @@ void frmUPFile::Refresh_Grid_frmUPFile_UP(int file) {
     pane(file).grid->fitToRows(rows);
     reselect(file, before);
     pane(file).grid->setVisible(rows > 0);
+    if (file == editFile_ && editPanelOpen()) editPanel_->setVisible(rows > 0);
   }
   readSelection(file);
   emit gridRefreshed(file);

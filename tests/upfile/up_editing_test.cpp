@@ -174,6 +174,16 @@ class UPEditingTest : public QObject {
     QCOMPARE(box("txt_fraUPEdit_Tempo")->text(), QStringLiteral("200"));
     QCOMPARE(box("txt_fraUPEdit_ID")->text(), QStringLiteral("3"));
 
+    // A grid left empty takes the panel with it until it has rows again.
+    fixture.selectRows(1, 0, 3);
+    fixture.press("cmd_Grid_frmUPFile_UP_Delete", 1);
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(toggle->property("tag").toString(), QStringLiteral("1"));
+    fixture.file(1) = testing::SampleFile(2);
+    fixture.window->Refresh_Grid_frmUPFile_UP(1);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(box("txt_fraUPEdit_Name")->text(), QStringLiteral("UP0     "));
+
     QTest::mouseClick(fixture.window->findChild<QPushButton*>(QStringLiteral("cmd_fraUPEditClose")), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     QVERIFY(fixture.find<QWidget>("fraUPFile", 0)->isVisible());
