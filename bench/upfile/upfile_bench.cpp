@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <fstream>
@@ -237,6 +238,34 @@ void BM_WindowMemory(benchmark::State& state) {
   state.counters["resident_MB"] = ResidentMegabytes();
 }
 BENCHMARK(BM_WindowMemory)->Iterations(1);
+
+// The edit panel filled for one UP: boxes, part table and tone table.
+void BM_EditPanelReload(benchmark::State& state) {
+  frmUPFile& window = *TheWindow().window;
+  window.OpenEditPanel(0);
+  for (auto _ : state) window.ReloadEditPanel();
+  window.CloseEditPanel();
+}
+BENCHMARK(BM_EditPanelReload)->Unit(benchmark::kMicrosecond);
+
+// Holding the Down arrow with the panel open: one row further, the read-out and the panel
+// reloaded, and the window drawn again.
+void BM_RowStepWithEditPanelOpen(benchmark::State& state) {
+  frmUPFile& window = *TheWindow().window;
+  auto* grid = window.findChild<QWidget*>(QStringLiteral("Grid_frmUPFile_UP_0"));
+  window.SelectUPByID(0, 0);
+  window.OpenEditPanel(0);
+  QApplication::processEvents();
+  int steps = 0;
+  for (auto _ : state) {
+    const Qt::Key key = (steps++ / 1000) % 2 == 0 ? Qt::Key_Down : Qt::Key_Up;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(grid, &press);
+    window.repaint();
+  }
+  window.CloseEditPanel();
+}
+BENCHMARK(BM_RowStepWithEditPanelOpen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick

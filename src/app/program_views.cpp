@@ -65,6 +65,7 @@ QWidget* ProgramViews::createUPFile(QWidget* parent) {
                                   store_.read(key::CopyMenuButtons_Visible1)};
   MidiApi* midi = &midi_;
   upFile_ = new frmUPFile(state_, dialogs_, flags, [midi] { return midi->hMidiOut() != 0; }, parent);
+  upFile_->setUPSelectSender([midi](int id) { midi->SendUPSelect(id); });
   return upFile_;
 }
 

@@ -86,8 +86,10 @@ FileCommands::Outcome FileCommands::Open(int file) {
   const QString chosen = dialogs_.openFileName(OpenDialogTitle(slot(file).count),
                                                DialogStartPath(path(file), programFolder_), UPSFileFilters());
   if (chosen.isEmpty()) return Outcome::Unchanged;
+  // Ask before reading: a save on the way may write the very file chosen.
+  if (!ConfirmReplace(file)) return Outcome::Unchanged;
   UPFile loaded;
-  if (!load(loaded, chosen) || !ConfirmReplace(file)) return Outcome::Unchanged;
+  if (!load(loaded, chosen)) return Outcome::Unchanged;
   install(file, std::move(loaded), chosen);
   buttonsOf(file) = {path(1 - file) != chosen, true, true};
   return Outcome::Replaced;
@@ -156,8 +158,9 @@ FileCommands::Outcome FileCommands::OpenFrom(int source) {
   const int target = 1 - source;
   const QString sourcePath = path(source);
   if (sourcePath.isEmpty()) return Outcome::Unchanged;
+  if (!ConfirmReplace(target)) return Outcome::Unchanged;
   UPFile loaded;
-  if (!load(loaded, sourcePath) || !ConfirmReplace(target)) return Outcome::Unchanged;
+  if (!load(loaded, sourcePath)) return Outcome::Unchanged;
   install(target, std::move(loaded), sourcePath);
   buttonsOf(target) = {!buttons(source).save, true, true};
   return Outcome::Replaced;

@@ -40,13 +40,15 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
     }
   });
 
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(2);
+  layout_ = new QHBoxLayout(this);
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->setSpacing(2);
   for (int file = 0; file < 2; ++file) {
     buildPane(file);
-    layout->addWidget(panes_[file]);
+    layout_->addWidget(panes_[file]);
   }
+  editPanel_ = new UPEditPanel(state_.names, this);
+  editPanel_->hide();
   // Takes the focus after clicks on the picture buttons, so that no control keeps a focus mark;
   // the keys it gets still move the active grid.
   dummy_ = CreateDummyButton(this);
@@ -56,7 +58,11 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
     ShowFittedHelp(this, caption, sizeTwips, text);
   };
 
-  for (int file = 0; file < 2; ++file) connectPane(file);
+  for (int file = 0; file < 2; ++file) {
+    connectPane(file);
+    connectEditing(file);
+  }
+  QCoreApplication::instance()->installEventFilter(this);  // the window sees Space before its controls
   loadFilesOfLastRun();
 }
 
@@ -177,6 +183,7 @@ void frmUPFile::activate() {
 }
 
 bool frmUPFile::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && handleWindowKey(watched, event)) return true;
   const bool press = event->type() == QEvent::MouseButtonPress;
   const bool release = event->type() == QEvent::MouseButtonRelease;
   for (int file = 0; file < 2; ++file) {

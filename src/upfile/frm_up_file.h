@@ -16,8 +16,12 @@
 #include "upfile/grid_columns.h"
 #include "upfile/grid_filter.h"
 #include "grid/grid_state.h"
+#include "upfile/record_edit.h"
 #include "upfile/transfers.h"
+#include "upfile/up_edit_panel.h"
 
+class QHBoxLayout;
+class QModelIndex;
 class QPushButton;
 
 namespace tarnwick {
@@ -41,6 +45,8 @@ class frmUPFile : public QWidget {
 
  public:
   using MidiOutOpen = std::function<bool()>;
+  // Selects UP `id` (0..191) on the instrument; called only while MIDI Out is open.
+  using UPSelectSender = std::function<void(int id)>;
   // Shows a help text: caption, size in twips, text (the program's help window by default).
   using HelpPresenter = std::function<void(const QString& caption, QSize sizeTwips, const QString& text)>;
 
@@ -56,6 +62,7 @@ class frmUPFile : public QWidget {
   // For changes made elsewhere (Disk Link names, edits): marks the file and refreshes its grid.
   void markModified(int file);
   void setHelpPresenter(HelpPresenter presenter) { showHelp_ = std::move(presenter); }
+  void setUPSelectSender(UPSelectSender sender) { upSelect_ = std::move(sender); }
   // What the window does each time it becomes the visible view: both grids select their active
   // UP again, the file marks are brought up to date and the focus is parked. Runs on show.
   void activate();
@@ -70,6 +77,15 @@ class frmUPFile : public QWidget {
   int activeFile() const { return activeFile_; }
   const ColumnSelectors& columnSelectors(int file) const;
   void cycleColumnSelector(int file, ColumnSelector selector, int step);
+
+  // The edit panel: it shows the active UP of its file and covers the other file's half.
+  void OpenEditPanel(int file);
+  void CloseEditPanel();
+  bool editPanelOpen() const;
+  int editFile() const { return editFile_; }
+  void ReloadEditPanel();
+  // Every accepted change of a UP: writes it, marks the file and shows the change.
+  bool ApplyEdit(const std::optional<RecordEdit>& edit);
 
  signals:
   void captionChanged(const QString& caption);
@@ -123,6 +139,16 @@ class frmUPFile : public QWidget {
   void showFilePanels();
   void showModifiedMarks();
 
+  // editing (frm_up_file_edit.cpp)
+  void connectEditing(int file);
+  bool handleWindowKey(QObject* watched, QEvent* event);
+  void onCellDoubleClicked(int file, const QModelIndex& index);
+  void editCellText(int file, int id, int offset, const QModelIndex& cell);
+  void editCellTempo(int file, int id, const QModelIndex& cell);
+  void editPanelField(PanelField field);
+  void sendUP(int id);
+  const UPRecord* editedUP() const;
+
   // transfers (frm_up_file_transfer.cpp)
   void runTransfer(int target, const QString& busyText, const std::function<TransferResult()>& operation);
   void onCopy(int source);
@@ -133,6 +159,7 @@ class frmUPFile : public QWidget {
   AppState& state_;
   UserDialogs& dialogs_;
   MidiOutOpen midiOutOpen_;
+  UPSelectSender upSelect_;
   HelpPresenter showHelp_;
   FileCommands files_;
   UPFilePanelFlags panelFlags_;
@@ -140,6 +167,9 @@ class frmUPFile : public QWidget {
   std::array<UPGridModel*, 2> models_{};
   std::array<GridState, 2> grids_{};
   QPushButton* dummy_ = nullptr;
+  QHBoxLayout* layout_ = nullptr;
+  UPEditPanel* editPanel_ = nullptr;
+  int editFile_ = 0;
   MWheel* wheel_ = nullptr;  // steps the focused filter box
   int activeFile_ = 0;
   int refreshing_ = 0;  // read-outs wait while a grid is being rebuilt

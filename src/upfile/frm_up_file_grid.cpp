@@ -65,6 +65,7 @@ void frmUPFile::Refresh_Grid_frmUPFile_UP(int file) {
     pane(file).grid->fitToRows(rows);
     reselect(file, before);
     pane(file).grid->setVisible(rows > 0);
+    if (file == editFile_ && editPanelOpen()) editPanel_->setVisible(rows > 0);
   }
   readSelection(file);
   emit gridRefreshed(file);
@@ -129,8 +130,14 @@ void frmUPFile::readSelection(int file) {
   if (refreshing_ > 0) return;
   activeFile_ = file;
   GridState& state = grid(file);
-  const UPGridView& view = *pane(file).grid;
+  UPGridView& view = *pane(file).grid;
   const int active = view.currentIndex().row();
+  if (active >= 0 && !view.selectionModel()->isSelected(model(file).index(active, kColUserProgram))) {
+    // A click on the ID column or a key that landed there moved the active row without a mark:
+    // highlight it, so that every command acts on a row the user sees selected.
+    selectRows(file, active, active);
+    return;  // the selection change reads the selection again
+  }
   int anchor = active;
   const QModelIndexList selectedRows = view.selectionModel()->selectedRows(kColUserProgram);
   if (!selectedRows.isEmpty()) {
@@ -145,6 +152,7 @@ void frmUPFile::readSelection(int file) {
   showTransferButtons();
   pane(file).selectedRows->setText(QString::number(state.SelCount));
   pane(file).selectedID->setText(state.SelID < 0 ? QStringLiteral("None") : QString::number(state.SelID));
+  if (editPanelOpen() && file == editFile_) ReloadEditPanel();
 }
 
 void frmUPFile::showToneNames(int file) {

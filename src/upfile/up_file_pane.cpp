@@ -47,6 +47,7 @@ int ColumnPixels(int col, const QFontMetrics& metrics) {
 
 constexpr int kButtonSize = 32;
 constexpr int kHeaderHeight = 22;
+constexpr int kSelectorHeight = 14;
 
 }  // namespace
 
@@ -67,6 +68,7 @@ UPFilePane::UPFilePane(int fileIndex, const QColor& background, QWidget* parent)
   layout->addWidget(buildTransferPanel());
   layout->addWidget(buildReadOut());
   layout->addWidget(buildToneRow());
+  layout->addWidget(buildSelectorRow());
   layout->addWidget(buildHeaderRow());
   layout->addWidget(buildFilterRow());
   layout->addWidget(grid);
@@ -88,6 +90,10 @@ ImageButton* UPFilePane::pictureButton(const char* name, const QString& picture,
   auto* button = new ImageButton(picture, parent);
   button->setObjectName(indexed(name));
   button->setFixedSize(kButtonSize, kButtonSize);
+  // A hidden button keeps its place, as on a fixed panel: its neighbours never slide over.
+  QSizePolicy policy = button->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  button->setSizePolicy(policy);
   return button;
 }
 
@@ -107,8 +113,10 @@ QWidget* UPFilePane::buildFilePanel() {
   fileOpen->setToolTip(QStringLiteral("Open"));
   fileSave->setToolTip(QStringLiteral("Save"));
   fileSaveAs->setToolTip(QStringLiteral("Save As"));
-  for (ImageButton* button : {fileNew, fileOpen, openFileFrom, fileSave, fileSaveAs})
+  for (ImageButton* button : {fileNew, fileOpen, openFileFrom, fileSave, fileSaveAs}) {
+    button->setAccessibleName(button->toolTip());
     buttons->addWidget(button);
+  }
 
   fileNameLabel = new QLabel(host);
   fileNameLabel->setObjectName(indexed("lbl_UPS_FileName"));
@@ -145,7 +153,10 @@ QWidget* UPFilePane::buildTransferPanel() {
       QStringLiteral("Append Selected UPs from File %1 to End of File %2").arg(file).arg(other));
   remove->setToolTip(file == 0 ? QStringLiteral("Delete selected UPs from File 0")
                                : QStringLiteral("Delete selected UP's from File 1"));
-  for (ImageButton* button : {copy, insert, append, remove}) buttons->addWidget(button);
+  for (ImageButton* button : {copy, insert, append, remove}) {
+    button->setAccessibleName(button->toolTip());
+    buttons->addWidget(button);
+  }
   row->addWidget(copyMenuControl);
   row->addWidget(copyMenuButtons);
   row->addStretch(1);
@@ -169,10 +180,15 @@ QWidget* UPFilePane::buildReadOut() {
   selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 60, host);
   selectedRows = ReadOnlyBox(indexed("txt_Sel_Rows"), QStringLiteral("Number of Selected Rows"), 60, host);
   homeEnd = pictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), host);
+  editUP = pictureButton("cmd_ExpandShrink_EditUP", QStringLiteral("EDIT_UP_EXPAND"), host);
+  editUP->setProperty("tag", QStringLiteral("0"));
+  editUP->setToolTip(QStringLiteral("Expand UP for Editing"));
+  editUP->setAccessibleName(editUP->toolTip());
   row->addWidget(counterBack);
   row->addWidget(selectedID);
   row->addWidget(selectedRows);
   row->addWidget(homeEnd);
+  row->addWidget(editUP);
   row->addStretch(1);
   return host;
 }
@@ -197,6 +213,36 @@ QWidget* UPFilePane::buildToneRow() {
   toneName->setFont(grid->font());
   row->addWidget(toneLabel);
   row->addWidget(toneName);
+  row->addStretch(1);
+  return host;
+}
+
+// Pairs of arrows above the columns they choose for: Pad (8), EFX (9) and the tone columns (10..12).
+QWidget* UPFilePane::buildSelectorRow() {
+  auto* host = new QWidget(this);
+  auto* row = Row(host, 0);
+  int before = grid->frameWidth();
+  for (int col = 0; col < kColPad; ++col) before += columnWidth(col);
+  row->addSpacing(before);
+  const auto pair = [this, host, row](std::array<ImageButton*, 2>& buttons, const char* name,
+                                      const char* toolTip, int prevWidth, int gap, int nextWidth) {
+    for (int i = 0; i < 2; ++i) {
+      buttons[i] = new ImageButton(i == 0 ? QStringLiteral("LEFT_ARROW") : QStringLiteral("RIGHT_ARROW"), host);
+      buttons[i]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(100 * file + i + 1));
+      buttons[i]->setToolTip(QString::fromLatin1(toolTip));
+      buttons[i]->setAccessibleName(buttons[i]->toolTip());
+      buttons[i]->setFixedSize(i == 0 ? prevWidth : nextWidth, kSelectorHeight);
+      row->addWidget(buttons[i]);
+      if (i == 0 && gap > 0) row->addSpacing(gap);
+    }
+  };
+  const int pad = columnWidth(kColPad);
+  const int efx = columnWidth(kColEFX);
+  pair(cyclePad, "cmd_Cycle_Pad", "Cycle: ( Pad1 | Pad2 | D-Beam )", pad / 2, 0, pad - pad / 2);
+  pair(cycleEFX, "cmd_Cycle_EFX", "Cycle: ( EFX | REV | CHO | DLY )", efx / 2, 0, efx - efx / 2);
+  pair(cycleTone, "cmd_Cycle_Tone",
+       "Cycle: ( UP1 | UP2 | UP3 | LW1 | LW2 | MBS | MDR | MI | ADR | ABS | AC1...AC6 )",
+       columnWidth(kColToneMSB), columnWidth(kColToneLSB), columnWidth(kColToneProgram));
   row->addStretch(1);
   return host;
 }

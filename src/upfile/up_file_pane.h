@@ -48,9 +48,15 @@ class UPFilePane : public QFrame {
   QLineEdit* selectedID;
   QLineEdit* selectedRows;
   ImageButton* homeEnd;
+  ImageButton* editUP;  // opens and closes the edit panel
   std::array<QLineEdit*, 6> toneBoxes;  // UP1, UP2, UP3, LW1, LW2, MI
   QLabel* toneLabel;
   QLabel* toneName;
+
+  // The column selectors: [0] previous, [1] next.
+  std::array<ImageButton*, 2> cycleEFX;
+  std::array<ImageButton*, 2> cyclePad;
+  std::array<ImageButton*, 2> cycleTone;
 
   std::array<GridHeaderButton*, kGridColumnCount> headers;
   ImageButton* clearFilter;
@@ -68,6 +74,7 @@ class UPFilePane : public QFrame {
   QWidget* buildTransferPanel();
   QWidget* buildReadOut();
   QWidget* buildToneRow();
+  QWidget* buildSelectorRow();
   QWidget* buildHeaderRow();
   QWidget* buildFilterRow();
   QString indexed(const char* name) const;

@@ -52,16 +52,50 @@ TEST_F(FileCommandsTest, NewStartsFromTheTemplate) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(FileCommandsTest, AFailedOpenShowsTheLoaderMessageAndAsksNothing) {
+// The unsaved-changes question comes before the read: a file that then fails to load changes
+// nothing, and a file saved on the way is read as it now stands on the disk.
+TEST_F(FileCommandsTest, OpenAsksFirstThenReads) {
   testing::WriteBytes(folder.file("bad.ups"), "not a ups file");
   data.files[0] = testing::SampleFile(3);
   modified[0] = true;
   dialogs.fileNames = {file("bad.ups")};
+  dialogs.answers = {Answer::Discard};
   EXPECT_EQ(commands.Open(0), Outcome::Unchanged);
-  ASSERT_EQ(dialogs.shown.size(), 2u);  // the file dialog and the message
+  ASSERT_EQ(dialogs.shown.size(), 3u);  // the file dialog, the question, the loader's message
+  EXPECT_EQ(dialogs.shown[1].kind, Kind::SaveDiscardCancel);
   EXPECT_TRUE(dialogs.messages().at(0).endsWith(QStringLiteral(" Is NOT a Valid User Program File")));
   EXPECT_EQ(count(0), 3);
   EXPECT_TRUE(modified[0]);
+
+}
+
+TEST_F(FileCommandsTest, OpenAnsweredWithSaveReadsTheSavedFile) {
+  ASSERT_TRUE(WriteSampleFile(folder.file("set.ups"), 5));
+  data.files[0].path = folder.file("set.ups");
+  ASSERT_EQ(commands.LoadAtStart(0), Outcome::Replaced);
+  SetUPCount(data.files[0], 4);  // one UP deleted since the file was read
+  modified[0] = true;
+  dialogs.fileNames = {file("set.ups")};
+  dialogs.answers = {Answer::Save};
+  EXPECT_EQ(commands.Open(0), Outcome::Replaced);
+  EXPECT_EQ(countOnDisk("set.ups"), 4);
+  EXPECT_EQ(count(0), 4);
+  EXPECT_FALSE(modified[0]);
+}
+
+TEST_F(FileCommandsTest, OpenFromAnsweredWithSaveReadsTheSavedFile) {
+  ASSERT_TRUE(WriteSampleFile(folder.file("set.ups"), 5));
+  data.files[0].path = folder.file("set.ups");
+  ASSERT_EQ(commands.LoadAtStart(0), Outcome::Replaced);
+  data.files[1].path = folder.file("set.ups");
+  ASSERT_EQ(commands.LoadAtStart(1), Outcome::Replaced);
+  SetUPCount(data.files[0], 2);
+  modified[0] = true;
+  dialogs.answers = {Answer::Save};
+  EXPECT_EQ(commands.OpenFrom(1), Outcome::Replaced);
+  EXPECT_EQ(countOnDisk("set.ups"), 2);
+  EXPECT_EQ(count(0), 2);
+  EXPECT_FALSE(modified[0]);
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFile) {

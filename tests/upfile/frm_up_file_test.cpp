@@ -214,6 +214,52 @@ class FrmUPFileTest : public QObject {
     QCOMPARE(fixture.onDisk("file1.ups").count, 4);
   }
 
+  // A button that hides keeps its place, so a click never lands on the neighbour that slid over.
+  void hiddenButtonsKeepTheirPlaces() {
+    WindowFixture fixture(10, 10);
+    fixture.selectRows(0, 1, 1);
+    fixture.selectRows(1, 1, 1);
+    ImageButton* remove = fixture.find("cmd_Grid_frmUPFile_UP_Delete", 0);
+    ImageButton* saveAs = fixture.find("cmd_FileSaveAs", 1);
+    QVERIFY(fixture.find("cmd_Grid_frmUPFile_UP_Copy", 0)->isVisible());
+    const QPoint deleteAt = remove->mapTo(fixture.window.get(), QPoint());
+    const QPoint saveAsAt = saveAs->mapTo(fixture.window.get(), QPoint());
+
+    fixture.selectRows(0, 1, 3);  // the counts differ: Copy hides
+    fixture.dialogs.fileNames = {fixture.filePath("file0.ups")};
+    fixture.press("cmd_FileOpen", 1);  // the other grid's file: Save of File 1 hides
+    QVERIFY(!fixture.find("cmd_Grid_frmUPFile_UP_Copy", 0)->isVisible());
+    QVERIFY(!fixture.find("cmd_FileSave", 1)->isVisible());
+    QApplication::processEvents();
+    QCOMPARE(remove->mapTo(fixture.window.get(), QPoint()), deleteAt);
+    QCOMPARE(saveAs->mapTo(fixture.window.get(), QPoint()), saveAsAt);
+  }
+
+  // Whatever changes the active UP highlights its row, so Delete never acts on an unmarked row.
+  void everyChangeOfTheActiveUPHighlightsItsRow() {
+    WindowFixture fixture(10, 3);
+    QTableView* view = fixture.grid(0);
+    const auto highlighted = [view](int row) {
+      for (int col = 1; col < kGridColumnCount; ++col)
+        if (!view->selectionModel()->isSelected(view->model()->index(row, col))) return false;
+      return true;
+    };
+    const QModelIndex idCell = view->model()->index(5, 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(idCell).center());
+    QCOMPARE(fixture.selectedID(0), 5);
+    QVERIFY(highlighted(5));
+
+    fixture.press("cmd_HomeEnd", 0);  // parks the focus
+    QWidget* parked = QApplication::focusWidget();
+    QVERIFY(parked != nullptr && parked->objectName() == QStringLiteral("Dummy"));
+    QTest::keyClick(parked, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(fixture.selectedID(0), 0);
+    QVERIFY(highlighted(0));
+    fixture.press("cmd_Grid_frmUPFile_UP_Delete", 0);
+    QCOMPARE(MarkOf(fixture.file(0).up(0)), 1);
+    QCOMPARE(fixture.file(0).count, 9);
+  }
+
   void copyPairsRowsInDisplayOrder() {
     WindowFixture fixture(20, 10);
     fixture.press("cmd_GridHeader", 0);  // ID descending: 19, 18, 17 ...

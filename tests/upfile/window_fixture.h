@@ -29,7 +29,7 @@ class WindowFixture {
       file(f).path = folder.file("file" + std::to_string(f) + ".ups");
       WriteSampleFile(file(f).path, counts[f], 1000 * f);
     }
-    window = std::make_unique<frmUPFile>(state, dialogs, UPFilePanelFlags{}, [] { return false; });
+    window = std::make_unique<frmUPFile>(state, dialogs, UPFilePanelFlags{}, [this] { return midiOutOpen; });
     window->resize(1400, 900);
     window->show();
     window->activateWindow();
@@ -76,6 +76,17 @@ class WindowFixture {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(cell).center());
   }
 
+  // Clicks a cell and double-clicks it, as a user does; events posted meanwhile are handled.
+  void doubleClickCell(int f, int row, int col) const {
+    QTableView* view = grid(f);
+    const QModelIndex cell = view->model()->index(row, col);
+    view->scrollTo(cell);
+    const QPoint at = view->visualRect(cell).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QCoreApplication::processEvents();
+  }
+
   int selectedID(int f) const { return text("txt_Sel_ID", f).toInt(); }
   UPFile& file(int f) { return state.up.files[static_cast<std::size_t>(f)]; }
   UPFile onDisk(const char* name) const {
@@ -84,6 +95,7 @@ class WindowFixture {
     return loaded;
   }
 
+  bool midiOutOpen = false;
   TempFolder folder;
   AppState state;
   RecordingDialogs dialogs;

@@ -1,0 +1,179 @@
+#include "popups/value_popup.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/twips.h"
+
+namespace tarnwick {
+
+QColor ToneColor(PopupTone tone) {
+  switch (tone) {
+    case PopupTone::Acceptable: return QColor(0, 0, 255);
+    case PopupTone::Refused: return QColor(255, 0, 0);
+    case PopupTone::Unchanged: break;
+  }
+  return QColor(0, 0, 0);
+}
+
+PopupPlace ScreenPlaceOf(const QWidget* widget, const QRect& rect) {
+  const QPoint topLeft = widget->mapToGlobal(rect.topLeft());
+  return PopupPlace{PixelsToTwips(topLeft.y()), PixelsToTwips(topLeft.x()),
+                    PixelsToTwips(rect.height()), PixelsToTwips(rect.width())};
+}
+
+ValuePopup::ValuePopup(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      editor_(new QLineEdit(this)),
+      ok_(new QPushButton(QStringLiteral("Enter"), this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+  setModal(true);
+  setAutoFillBackground(true);
+  editor_->setObjectName(QStringLiteral("txt_Editor"));
+  editor_->setFrame(false);
+  editor_->installEventFilter(this);
+  ok_->setObjectName(QStringLiteral("cmd_OK"));
+  cancel_->setObjectName(QStringLiteral("cmd_Cancel"));
+  // The buttons only take Enter and Escape; the pop-up covers exactly its cell.
+  ok_->setAutoDefault(false);
+  cancel_->setAutoDefault(false);
+  ok_->hide();
+  cancel_->hide();
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    takeResult();
+    accept();
+  });
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(editor_, &QLineEdit::textChanged, this, [this] {
+    if (!checking_) runCheck();
+  });
+}
+
+void ValuePopup::prepare(const PopupPlace& place, const QColor& fill, const QString& fieldName,
+                         const QString& text, Qt::Alignment alignment) {
+  setGeometry(TwipsToPixels(QRect(place.left, place.top, place.width, place.height)));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, fill);
+  setPalette(pal);
+  editor_->setAccessibleName(fieldName);
+  editor_->setAlignment(alignment | Qt::AlignVCenter);
+  checking_ = true;
+  editor_->setText(text);
+  checking_ = false;
+  wasActive_ = false;
+}
+
+void ValuePopup::setEditorInset(int leftTwips, int topTwips, int widthLessTwips,
+                                int heightLessTwips) {
+  editor_->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(topTwips),
+                       qMax(1, width() - TwipsToPixels(widthLessTwips)),
+                       qMax(1, height() - TwipsToPixels(heightLessTwips)));
+}
+
+void ValuePopup::useRimLabel(int insetTwips) {
+  if (rimLabel_ == nullptr) {
+    rimLabel_ = new QLabel(this);
+    rimLabel_->setObjectName(QStringLiteral("lbl_Editor"));
+    rimLabel_->setAutoFillBackground(true);
+    rimLabel_->lower();
+  }
+  const int inset = TwipsToPixels(insetTwips);
+  rimLabel_->setGeometry(inset, inset, qMax(1, width() - 2 * inset), qMax(1, height() - 2 * inset));
+}
+
+void ValuePopup::finishOpening() {
+  runCheck();
+  putCaretAtEnd();
+}
+
+void ValuePopup::putCaretAtEnd() {
+  editor_->setFocus(Qt::OtherFocusReason);
+  editor_->deselect();
+  editor_->end(false);
+}
+
+void ValuePopup::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  // Showing a dialog focuses its first box as if by Tab, which selects the whole text; the
+  // caret belongs behind the last character instead.
+  if (visible) putCaretAtEnd();
+}
+
+void ValuePopup::applyVerdict(const PopupVerdict& verdict) {
+  if (verdict.replacementText) {
+    checking_ = true;
+    editor_->setText(*verdict.replacementText);
+    editor_->end(false);
+    checking_ = false;
+  }
+  ok_->setEnabled(verdict.acceptEnabled);
+  const QColor colour = ToneColor(verdict.tone);
+  QPalette pal = editor_->palette();
+  pal.setColor(QPalette::Text, colour);
+  editor_->setPalette(pal);
+  editor_->setToolTip(verdict.toolTip);
+  setRimColor(colour);
+}
+
+void ValuePopup::setRimColor(const QColor& colour) {
+  QWidget* rim = rimLabel_ != nullptr ? static_cast<QWidget*>(rimLabel_) : this;
+  QPalette pal = rim->palette();
+  pal.setColor(QPalette::Window, colour);
+  rim->setPalette(pal);
+}
+
+QColor ValuePopup::rimColor() const {
+  const QWidget* rim = rimLabel_ != nullptr ? static_cast<const QWidget*>(rimLabel_) : this;
+  return rim->palette().color(QPalette::Window);
+}
+
+QColor ValuePopup::textColor() const { return editor_->palette().color(QPalette::Text); }
+
+QColor ValuePopup::fillColor() const { return palette().color(QPalette::Window); }
+
+void ValuePopup::tryAccept() {
+  if (!ok_->isEnabled()) {
+    QApplication::beep();
+    emit refused();
+    return;
+  }
+  ok_->click();
+}
+
+void ValuePopup::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      tryAccept();
+      return;
+    case Qt::Key_Escape:
+      cancel_->click();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+void ValuePopup::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange) return;
+  if (isActiveWindow()) {
+    wasActive_ = true;
+  } else if (wasActive_ && isVisible()) {
+    // Clicking elsewhere ends the edit as cancelled.
+    cancel_->click();
+  }
+}
+
+bool ValuePopup::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == editor_ &&
+      (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease)) {
+    runCheck();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,62 @@
+#include "upfile/record_edit.h"
+
+#include <QList>
+
+#include "updata/ansi_text.h"
+
+namespace tarnwick {
+namespace {
+
+const UPFile* FileOf(const UPData& data, int file, int id) {
+  if (file < 0 || file > 1) return nullptr;
+  const UPFile& slot = data.files[static_cast<std::size_t>(file)];
+  return id >= 0 && id < slot.count ? &slot : nullptr;
+}
+
+bool Storable(char32_t ch) {
+  if (ch < 0x20 || ch == 0x7F) return false;
+  return ch == U'?' || UnicodeToAnsi(ch) != '?';
+}
+
+}  // namespace
+
+bool ApplyRecordEdit(UPData& data, std::array<bool, 2>& modified, const RecordEdit& edit) {
+  if (FileOf(data, edit.file, edit.id) == nullptr || edit.before == edit.after) return false;
+  UPRecord& stored = data.files[static_cast<std::size_t>(edit.file)].up(edit.id);
+  if (stored != edit.before) return false;
+  stored = edit.after;
+  modified[static_cast<std::size_t>(edit.file)] = true;
+  return true;
+}
+
+std::optional<std::string> EncodeText8(const QString& text) {
+  std::string bytes;
+  for (const uint code : text.toUcs4()) {
+    const auto ch = static_cast<char32_t>(code);
+    if (!Storable(ch)) return std::nullopt;
+    bytes.push_back(UnicodeToAnsi(ch));
+  }
+  return bytes;
+}
+
+std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, int offset, const QString& text) {
+  const UPFile* slot = FileOf(data, file, id);
+  const std::optional<std::string> bytes = EncodeText8(text);
+  if (slot == nullptr || !bytes) return std::nullopt;
+  const UPRecord& stored = slot->up(id);
+  if (*bytes == TrimBlanks(GetUPText8(stored, offset))) return std::nullopt;
+  RecordEdit edit{file, id, stored, stored};
+  SetUPText8(edit.after, offset, *bytes);
+  return edit;
+}
+
+std::optional<RecordEdit> TempoEdit(const UPData& data, int file, int id, int tempo) {
+  const UPFile* slot = FileOf(data, file, id);
+  if (slot == nullptr) return std::nullopt;
+  RecordEdit edit{file, id, slot->up(id), slot->up(id)};
+  SetUPTempo(edit.after, tempo);
+  if (edit.after == edit.before) return std::nullopt;
+  return edit;
+}
+
+}  // namespace tarnwick

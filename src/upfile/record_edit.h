@@ -1,0 +1,41 @@
+// Every change the user makes to a UP goes through ApplyRecordEdit: one record of one file,
+// given as it was and as it is to become. Keeping the record before the change is what an undo
+// needs; the edits here are the four fields the user can change (name, style name, song name,
+// tempo).
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "updata/up_file.h"
+
+namespace tarnwick {
+
+struct RecordEdit {
+  int file = 0;
+  int id = 0;
+  UPRecord before{};
+  UPRecord after{};
+};
+
+// Writes `edit.after` over the record and marks the file modified. Writes nothing and returns
+// false when before and after are the same, when the ID is not in the file, or when the stored
+// record is no longer `edit.before` (an edit made on a record that has changed since).
+bool ApplyRecordEdit(UPData& data, std::array<bool, 2>& modified, const RecordEdit& edit);
+
+// The 8-bit form of a text typed by the user, or nothing when a character has no byte in the
+// file's code page (Windows-1252) or is a control character (line break, tab): such a text
+// would not come back from the file as typed.
+std::optional<std::string> EncodeText8(const QString& text);
+
+// The edit that stores `text` (already trimmed by the pop-up) into the 8-character field at
+// `offset`, or nothing when the text equals the field as shown (trimmed): accepting a pop-up
+// without a change must not re-pad a stored name. Nothing, too, for a text EncodeText8 refuses.
+std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, int offset, const QString& text);
+
+// The edit that stores `tempo` (clamped to 20..250), or nothing when it equals the stored tempo.
+std::optional<RecordEdit> TempoEdit(const UPData& data, int file, int id, int tempo);
+
+}  // namespace tarnwick

@@ -1,0 +1,79 @@
+// The UP file window selecting UPs on an instrument over a real MIDI path: a peer on the private
+// JACK server listens while a double-click on the User Program column and the Space key select
+// UPs; it must hear the bank select MSB and LSB on the Basic channel, then the program change.
+#include <RtMidi.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "midi/midi_system_probe.h"
+#include "midi/rtmidi_service.h"
+#include "midi_test_support.h"
+#include "upfile/window_fixture.h"
+
+namespace tarnwick {
+namespace {
+
+using test::Log;
+
+Log Heard(RtMidiIn& peer, std::size_t count) {
+  Log heard;
+  test::WaitFor([&] {
+    std::vector<unsigned char> bytes;
+    for (peer.getMessage(&bytes); !bytes.empty(); peer.getMessage(&bytes)) {
+      std::string text;
+      for (const unsigned char byte : bytes) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
+        text += hex;
+      }
+      heard.push_back(text);
+    }
+    return heard.size() >= count;
+  });
+  return heard;
+}
+
+int OutDeviceNamed(MidiService& service, const std::string& port) {
+  for (int device = 0; device < service.outDeviceCount(); ++device) {
+    MidiOutCaps caps;
+    if (service.outDeviceCaps(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
+  }
+  return -2;
+}
+
+TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
+  if (!JackServerRunning()) GTEST_SKIP() << "no JACK server (see the test midi_jack_server_start)";
+  test::MidiRig<RtMidiService> rig;
+  RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+  const std::string port = "up-select-" + std::to_string(::getpid());
+  peer.openVirtualPort(port);
+  const int device = OutDeviceNamed(rig.service, port);
+  ASSERT_GE(device, 0) << "the peer's port is not listed";
+  ASSERT_EQ(rig.midi.OpenMidiOut(device), 0);
+
+  testing::WindowFixture fixture(192, 140);
+  fixture.midiOutOpen = true;
+  fixture.window->setUPSelectSender([&rig](int id) { rig.midi.SendUPSelect(id); });
+  fixture.doubleClickCell(0, 191, kColUserProgram);
+  fixture.selectRows(1, 130, 130);
+  fixture.press("cmd_HomeEnd", 1);  // parks the focus
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  rig.midi.CloseMidiOut();
+
+  EXPECT_EQ(Heard(peer, 6), (Log{"BC 00 79", "BC 20 00", "CC 3F", "BC 00 79", "BC 20 00", "CC 02"}));
+  EXPECT_TRUE(rig.dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,53 @@
+// The number read from a pop-up's text and the characters a stored name cannot hold.
+#include <gtest/gtest.h>
+
+#include "popups/popup_checks.h"
+
+namespace tarnwick {
+namespace {
+
+TEST(PopupChecks, LeadingNumberReadsOnlyTheNumberAtTheStart) {
+  EXPECT_EQ(LeadingNumber(QStringLiteral("  120bpm")), 120);
+  EXPECT_EQ(LeadingNumber(QStringLiteral("-37")), -37);
+  EXPECT_EQ(LeadingNumber(QStringLiteral("+12.5")), 13);
+  EXPECT_EQ(LeadingNumber(QStringLiteral("99.4.9")), 99);
+  EXPECT_EQ(LeadingNumber(QStringLiteral("abc")), 0);
+  EXPECT_EQ(LeadingNumber(QStringLiteral("")), 0);
+  EXPECT_EQ(LeadingNumber(QStringLiteral("-")), 0);
+  EXPECT_GT(LeadingNumber(QStringLiteral("999999999999999999999999")), 9999);
+}
+
+TEST(PopupChecks, AHugeNumberPutsBackTheStartingValue) {
+  NumEditParams params;
+  params.value = 120;
+  params.minimum = 20;
+  params.maximum = 250;
+  const PopupVerdict verdict = CheckNumberText(QStringLiteral("12000"), params);
+  ASSERT_TRUE(verdict.replacementText.has_value());
+  EXPECT_EQ(*verdict.replacementText, QStringLiteral("120"));
+  EXPECT_EQ(verdict.tone, PopupTone::Unchanged);
+  EXPECT_TRUE(verdict.acceptEnabled);
+  EXPECT_FALSE(CheckNumberText(QStringLiteral("9999"), params).replacementText.has_value());
+}
+
+TEST(PopupChecks, OnlyCharactersANameByteCanHoldAreStorable) {
+  EXPECT_FALSE(FirstUnstorableCharacter(QStringLiteral("Caf\u00e9 \u20ac?")).has_value());
+  EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("Zu\u0142o")), QChar(0x0142));
+  EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("AB\r\nCD")), QChar('\r'));
+  EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("A\tB")), QChar('\t'));
+  EXPECT_EQ(FirstUnstorableCharacter(QString::fromUtf8("A\xF0\x9F\x8E\xB9")).value().isSurrogate(), true);
+  EXPECT_EQ(DescribeCharacter(QChar('\n')), QStringLiteral("line break"));
+  EXPECT_EQ(DescribeCharacter(QChar(0x0142)), QStringLiteral("\"\u0142\""));
+}
+
+TEST(PopupChecks, AnUnchangedInvalidTextStaysRefusedButShowsBlack) {
+  // A name loaded with nine characters cannot be accepted back, yet it is shown as untouched.
+  const QString nine = QStringLiteral("ABCDEFGHI");
+  const PopupVerdict verdict = CheckNameText(nine, nine, TextPopupKind::GridName);
+  EXPECT_FALSE(verdict.acceptEnabled);
+  EXPECT_EQ(verdict.tone, PopupTone::Unchanged);
+  EXPECT_EQ(verdict.toolTip, QStringLiteral(" Ready to Edit "));
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,256 @@
+// Editing UPs in the UP file window through its controls and the real value pop-ups: cell
+// double-clicks, the edit panel, the Space key, the column selectors.
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+#include "midi/loopback_midi_service.h"
+#include "midi/midi_api.h"
+#include "popups/value_popup.h"
+#include "grid/grid_header_button.h"
+#include "upfile/window_fixture.h"
+
+namespace tarnwick {
+
+using testing::WindowFixture;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Runs `answer` on the pop-up once it is open; `opened` tells afterwards whether one opened.
+struct PopupAnswer {
+  explicit PopupAnswer(std::function<void(ValuePopup&)> answer) {
+    QTimer::singleShot(0, [this, answer] {
+      auto* popup = qobject_cast<ValuePopup*>(QApplication::activeModalWidget());
+      if (popup == nullptr) return;
+      opened = popup->objectName();
+      startText = popup->editor()->text();
+      answer(*popup);
+    });
+  }
+  QString opened;
+  QString startText;
+};
+
+void Type(ValuePopup& popup, const QString& text) {
+  popup.editor()->selectAll();
+  QTest::keyClick(popup.editor(), Qt::Key_Backspace);
+  QTest::keyClicks(popup.editor(), text);
+}
+
+std::function<void(ValuePopup&)> TypeAndPress(const QString& text, Qt::Key key) {
+  return [text, key](ValuePopup& popup) {
+    Type(popup, text);
+    QTest::keyClick(popup.editor(), key);
+  };
+}
+
+void DoubleClick(QWidget* widget) {
+  QTest::mouseDClick(widget, Qt::LeftButton);
+  QCoreApplication::processEvents();
+}
+
+std::string Name(const UPRecord& up) { return GetUPText8(up, kUPNameOffset); }
+
+}  // namespace
+
+class UPEditingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void gridCellsEditNameSongAndTempoThroughThePopUps() {
+    WindowFixture fixture(5, 3);
+    PopupAnswer rename(TypeAndPress(QStringLiteral("Lead"), Qt::Key_Return));
+    fixture.doubleClickCell(0, 3, kColName);
+    QCOMPARE(rename.opened, QStringLiteral("frmNameEditor"));
+    QCOMPARE(rename.startText, QStringLiteral("UP3"));
+    QCOMPARE(Name(fixture.file(0).up(3)), std::string("Lead    "));
+    QCOMPARE(fixture.grid(0)->model()->index(3, kColName).data().toString(), QStringLiteral("Lead"));
+    QVERIFY(fixture.state.modified[0]);
+    QVERIFY(fixture.window->caption().startsWith(QStringLiteral("file0.ups*")));
+
+    // Escape after a change, and Enter without one, write nothing and mark nothing.
+    const UPFile before = fixture.file(1);
+    PopupAnswer escaped(TypeAndPress(QStringLiteral("Other"), Qt::Key_Escape));
+    fixture.doubleClickCell(1, 1, kColName);
+    PopupAnswer unchanged([](ValuePopup& popup) { QTest::keyClick(popup.editor(), Qt::Key_Return); });
+    fixture.doubleClickCell(1, 1, kColTempo);
+    QCOMPARE(unchanged.opened, QStringLiteral("frmEditorNum"));
+    QCOMPARE(fixture.file(1).records, before.records);
+    QVERIFY(!fixture.state.modified[1]);
+
+    // A tempo out of range is refused with a beep and the pop-up stays open.
+    int refusals = 0;
+    PopupAnswer tempo([&refusals](ValuePopup& popup) {
+      QObject::connect(&popup, &ValuePopup::refused, [&refusals] { ++refusals; });
+      for (const char* text : {"251", "19", "250"}) TypeAndPress(QString::fromLatin1(text), Qt::Key_Return)(popup);
+    });
+    fixture.doubleClickCell(1, 2, kColTempo);
+    QCOMPARE(refusals, 2);
+    QCOMPARE(GetUPTempo(fixture.file(1).up(2)), std::uint8_t{250});
+
+    PopupAnswer song(TypeAndPress(QStringLiteral("Bolero"), Qt::Key_Return));
+    fixture.doubleClickCell(1, 0, kColSong);
+    QCOMPARE(song.startText, QString());  // "????????" is no song
+    QCOMPARE(GetUPSongName(fixture.file(1).up(0)), std::string("Bolero  "));
+    QVERIFY(fixture.state.modified[1]);
+  }
+
+  void styleNamesAreEditedOnlyForStylesOnDisk() {
+    WindowFixture fixture(3, 1);
+    fixture.file(0).up(1)[field::StyleNumber.offset] = 128;  // "D88"
+    fixture.window->Refresh_Grid_frmUPFile_UP(0);
+    PopupAnswer internal(TypeAndPress(QStringLiteral("Swing"), Qt::Key_Return));
+    fixture.doubleClickCell(0, 0, kColStyle);
+    QCOMPARE(internal.opened, QString());
+    PopupAnswer onDisk(TypeAndPress(QStringLiteral("Swing"), Qt::Key_Return));
+    fixture.doubleClickCell(0, 1, kColStyle);
+    QCOMPARE(onDisk.opened, QStringLiteral("frmNameEditor"));
+    QCOMPARE(GetUPText8(fixture.file(0).up(1), kStyleNameOffset), std::string("Swing   "));
+    QCOMPARE(GetUPText8(fixture.file(0).up(0), kStyleNameOffset), std::string("Style   "));
+
+    fixture.press("cmd_ExpandShrink_EditUP", 0);
+    auto* panelStyle = fixture.window->findChild<QLineEdit*>(QStringLiteral("txt_fraUPEdit_Style"));
+    PopupAnswer panelOnDisk(TypeAndPress(QStringLiteral("Rumba"), Qt::Key_Return));
+    DoubleClick(panelStyle);
+    QCOMPARE(panelOnDisk.opened, QStringLiteral("frmEditorText8"));
+    QCOMPARE(GetUPText8(fixture.file(0).up(1), kStyleNameOffset), std::string("Rumba   "));
+    fixture.selectRows(0, 2, 2);
+    PopupAnswer panelInternal(TypeAndPress(QStringLiteral("Rumba"), Qt::Key_Return));
+    DoubleClick(panelStyle);
+    QCOMPARE(panelInternal.opened, QString());
+  }
+
+  void theEditPanelFollowsTheSelectionAndEditsItsFields() {
+    WindowFixture fixture(6, 4);
+    fixture.selectRows(1, 2, 2);
+    fixture.doubleClickCell(1, 2, kColID);
+    auto* panel = fixture.window->findChild<QWidget*>(QStringLiteral("fraUPEdit"));
+    ImageButton* toggle = fixture.find("cmd_ExpandShrink_EditUP", 1);
+    QVERIFY(panel->isVisible());
+    QVERIFY(!fixture.find<QWidget>("fraUPFile", 0)->isVisible());
+    QVERIFY(!fixture.find("cmd_FileNew", 1)->isVisible() && !fixture.find("cmd_FileOpen", 1)->isVisible());
+    QVERIFY(!fixture.find("cmd_CopyMenuControl", 1)->isVisible());
+    QCOMPARE(toggle->property("tag").toString(), QStringLiteral("1"));
+    QCOMPARE(toggle->toolTip(), QStringLiteral("Close UP Editing"));
+    QVERIFY(panel->geometry().right() < fixture.find<QWidget>("fraUPFile", 1)->geometry().left());
+
+    const auto box = [&fixture](const char* name) {
+      return fixture.window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    QCOMPARE(box("txt_fraUPEdit_ID")->text(), QStringLiteral("2"));
+    QCOMPARE(box("txt_fraUPEdit_UP")->text(), QStringLiteral("A13"));
+    QCOMPARE(box("txt_fraUPEdit_Name")->text(), QStringLiteral("UP2     "));
+    QCOMPARE(box("txt_fraUPEdit_Tempo")->text(), QStringLiteral("22"));
+    fixture.selectRows(1, 3, 3);
+    QCOMPARE(box("txt_fraUPEdit_ID")->text(), QStringLiteral("3"));
+
+    auto* parts = fixture.window->findChild<QTableView*>(QStringLiteral("Grid_fraUPEdit_PartTone"));
+    auto* tones = fixture.window->findChild<QTableView*>(QStringLiteral("Grid_fraUPEdit_Tone16"));
+    QAbstractItemModelTester partTester(parts->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester toneTester(tones->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(parts->model()->rowCount(), 16);
+    QCOMPARE(parts->model()->columnCount(), 13);
+    QCOMPARE(tones->model()->rowCount(), 8);
+    QCOMPARE(tones->model()->columnCount(), 17);
+    QCOMPARE(parts->model()->index(10, 0).data().toString() + parts->model()->index(10, 1).data().toString(),
+             QStringLiteral("1AC1"));
+
+    PopupAnswer rename(TypeAndPress(QStringLiteral("Piano"), Qt::Key_Return));
+    DoubleClick(box("txt_fraUPEdit_Name"));
+    QCOMPARE(rename.opened, QStringLiteral("frmEditorText8"));
+    QCOMPARE(rename.startText, QStringLiteral("UP3"));
+    QCOMPARE(Name(fixture.file(1).up(3)), std::string("Piano   "));
+    QCOMPARE(box("txt_fraUPEdit_Name")->text(), QStringLiteral("Piano   "));
+    QCOMPARE(fixture.grid(1)->model()->index(3, kColName).data().toString(), QStringLiteral("Piano"));
+    PopupAnswer tempo(TypeAndPress(QStringLiteral("200"), Qt::Key_Return));
+    DoubleClick(fixture.window->findChild<QLabel*>(QStringLiteral("lbl_fraUPEdit_Tempo")));
+    QCOMPARE(tempo.opened, QStringLiteral("frmEditorNum"));
+    QCOMPARE(GetUPTempo(fixture.file(1).up(3)), std::uint8_t{200});
+    QCOMPARE(box("txt_fraUPEdit_Tempo")->text(), QStringLiteral("200"));
+    QCOMPARE(box("txt_fraUPEdit_ID")->text(), QStringLiteral("3"));
+
+    // A grid left empty takes the panel with it until it has rows again.
+    fixture.selectRows(1, 0, 3);
+    fixture.press("cmd_Grid_frmUPFile_UP_Delete", 1);
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(toggle->property("tag").toString(), QStringLiteral("1"));
+    fixture.file(1) = testing::SampleFile(2);
+    fixture.window->Refresh_Grid_frmUPFile_UP(1);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(box("txt_fraUPEdit_Name")->text(), QStringLiteral("UP0     "));
+
+    QTest::mouseClick(fixture.window->findChild<QPushButton*>(QStringLiteral("cmd_fraUPEditClose")), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(fixture.find<QWidget>("fraUPFile", 0)->isVisible());
+    QVERIFY(fixture.find("cmd_FileNew", 1)->isVisible() && fixture.find("cmd_CopyMenuControl", 1)->isVisible());
+    QCOMPARE(toggle->toolTip(), QStringLiteral("Expand UP for Editing"));
+    QCOMPARE(toggle->pictureName(), QStringLiteral("EDIT_UP_EXPAND"));
+  }
+
+  void doubleClickOnColumn1AndSpaceSelectTheUPOnTheInstrument() {
+    WindowFixture fixture(193, 2);
+    LoopbackMidiService service;
+    testing::RecordingDialogs midiDialogs;
+    MidiApi midi(service, fixture.state.midi, midiDialogs);
+    QCOMPARE(midi.OpenMidiOut(0), 0);
+    fixture.window->setUPSelectSender([&midi](int id) { midi.SendUPSelect(id); });
+    fixture.doubleClickCell(0, 191, kColUserProgram);
+    QCOMPARE(service.sentText(), Lines{});  // MIDI Out is closed for the window
+    service.clearSent();
+    fixture.midiOutOpen = true;
+    fixture.doubleClickCell(0, 191, kColUserProgram);
+    QCOMPARE(service.sentText(), (Lines{"BC 00 79", "BC 20 00", "CC 3F"}));
+    service.clearSent();
+    fixture.doubleClickCell(0, 192, kColUserProgram);
+    QCOMPARE(service.sentText(), Lines{});
+
+    fixture.selectRows(1, 1, 1);
+    fixture.press("cmd_HomeEnd", 1);  // parks the focus
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(service.sentText(), (Lines{"BC 00 78", "BC 20 00", "CC 01"}));
+    service.clearSent();
+    QLineEdit* filter = fixture.filter(1, 2);
+    filter->setFocus();
+    QTest::keyClick(filter, Qt::Key_Space);
+    QCOMPARE(service.sentText(), Lines{});
+  }
+
+  void selectorsWrapAndKeepTheSort() {
+    WindowFixture fixture(5, 2);
+    for (int id = 0; id < 5; ++id) {
+      fixture.file(0).up(id)[field::Pad1Button.offset] = static_cast<std::uint8_t>(4 - id);
+      fixture.file(0).up(id)[field::Pad2Button.offset] = static_cast<std::uint8_t>(id);
+    }
+    fixture.window->Refresh_Grid_frmUPFile_UP(0);
+    fixture.press("cmd_Cycle_Tone", 1);
+    QCOMPARE(fixture.find<QLabel>("lbl_Tone", 0)->text(), QStringLiteral("AC6 Tone"));
+    fixture.press("cmd_Cycle_Tone", 2);
+    QCOMPARE(fixture.find<QLabel>("lbl_Tone", 0)->text(), QStringLiteral("UP1 Tone"));
+    fixture.press("cmd_Cycle_EFX", 101);
+    QCOMPARE(fixture.window->columnSelectors(1).EFXCycle, 3);
+    QCOMPARE(fixture.filter(1, kColEFX)->toolTip(), QStringLiteral("Delay Macro [Filter]"));
+
+    fixture.press("cmd_GridHeader", kColPad);
+    QCOMPARE(fixture.shownIDs(0), (std::vector<int>{4, 3, 2, 1, 0}));
+    fixture.press("cmd_Cycle_Pad", 2);
+    auto* header = fixture.window->findChild<GridHeaderButton*>(QStringLiteral("cmd_GridHeader_8"));
+    QCOMPARE(fixture.window->gridState(0).SortCol, std::int16_t{kColPad});
+    QCOMPARE(header->mark(), SortMark::Ascending);
+    QCOMPARE(header->caption(), QStringLiteral("Pad2"));
+    QCOMPARE(fixture.filter(0, kColPad)->toolTip(), QStringLiteral("Pad 2 Button [Filter]"));
+    QCOMPARE(fixture.shownIDs(0), (std::vector<int>{0, 1, 2, 3, 4}));
+    fixture.press("cmd_Cycle_Pad", 2);  // D-Beam
+    fixture.press("cmd_Cycle_Pad", 2);  // wraps to Pad 1
+    QCOMPARE(header->caption(), QStringLiteral("Pad1"));
+    QCOMPARE(fixture.shownIDs(0), (std::vector<int>{4, 3, 2, 1, 0}));
+  }
+};
+}  // namespace tarnwick
+
+QTEST_MAIN(tarnwick::UPEditingTest)
+#include "up_editing_test.moc"
