@@ -3,13 +3,15 @@
 #include "app/app_state.h"
 #include "app/placeholder_view.h"
 #include "app/settings_store.h"
+#include "keyboard/frm_keyboard.h"
 #include "midi/midi_api.h"
 #include "upfile/frm_up_file.h"
 
 namespace tarnwick {
 
 QWidget* ProgramViews::createKeyboard(QWidget* parent) {
-  return CreatePlaceholderView(QStringLiteral("frmKeyboard"), QStringLiteral("Keyboard"), parent);
+  keyboard_ = new frmKeyboard(state_, ReadKeyboardSettings(store_), midi_, parent);
+  return keyboard_;
 }
 
 QWidget* ProgramViews::createTone(int number, QWidget* parent) {
@@ -36,9 +38,16 @@ QWidget* ProgramViews::createDiskLink(QWidget* parent) {
 
 void ProgramViews::activateView(QWidget* view) {
   if (upFile_ != nullptr && view == upFile_) upFile_->activate();
+  if (keyboard_ != nullptr && view == keyboard_) keyboard_->Form_Activate();
 }
 
 void ProgramViews::unloadView(QWidget* view) {
+  if (keyboard_ != nullptr && view == keyboard_) {
+    WriteKeyboardSettings(store_, keyboard_->settings());
+    store_.sync();
+    keyboard_ = nullptr;
+    return;
+  }
   if (upFile_ == nullptr || view != upFile_) return;
   const UPFilePanelFlags flags = upFile_->panelFlags();
   store_.write(key::FileMenuButtons_Visible0, flags.fileMenuButtonsVisible[0]);

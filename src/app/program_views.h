@@ -11,6 +11,7 @@ class MidiApi;
 class SettingsStore;
 class UserDialogs;
 
+class frmKeyboard;
 class frmUPFile;
 
 class ProgramViews : public ViewFactory {
@@ -34,6 +35,7 @@ class ProgramViews : public ViewFactory {
   UserDialogs& dialogs_;
   MidiApi& midi_;
   frmUPFile* upFile_ = nullptr;
+  frmKeyboard* keyboard_ = nullptr;
 };
 
 }  // namespace tarnwick
