@@ -150,6 +150,10 @@ class FrmKeyboardTest : public QObject {
     rig.receive(0x003C93);
     QVERIFY(!rig.window->keys().lit(60));
     QCOMPARE(rig.painted(60), QColor(255, 255, 255));
+    // A note-off ends its note whatever its release velocity.
+    rig.receive(0x643C93);
+    rig.receive(0x403C83);
+    QVERIFY(!rig.window->keys().lit(60));
 
     rig.click(QStringLiteral("opt_MidiIn_To_KeyboardMode_2"));
     rig.click(QStringLiteral("opt_Channel_0"));

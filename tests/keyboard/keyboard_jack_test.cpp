@@ -2,6 +2,7 @@
 // process that listens to Tarnwick's output and plays into its input.
 #include <RtMidi.h>
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QtTest>
 
@@ -83,7 +84,7 @@ class KeyboardJackTest : public QObject {
     QVERIFY2(device >= 0, "the peer's port is not listed");
     QCOMPARE(midi.OpenMidiOut(device), 0);
     window->Form_Activate();
-    QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("opt_Channel_5")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("opt_Channel_5")), Qt::LeftButton, {}, QPoint(8, 8));
     KeyboardPicture* picture = window->picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, picture->keyPoint(60, 0));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, picture->keyPoint(72, 0));
