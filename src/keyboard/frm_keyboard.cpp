@@ -161,6 +161,12 @@ void frmKeyboard::onSend() {
   midi_.SendBankProgram(MidiChannel::fromZeroBased(curChannel_), values.msb, values.lsb, values.program);
 }
 
+void frmKeyboard::onStyleSelected(int style) {
+  if (!outputOpen() || style < 0 || style >= static_cast<int>(state_.names.styles.size())) return;
+  const StyleEntry& entry = state_.names.styles[static_cast<std::size_t>(style)];
+  midi_.SendBankProgram(state_.midi.styleTx, entry.msb, entry.lsb, MidiProgramNumber::fromZeroBased(entry.program));
+}
+
 void frmKeyboard::clampByteBox(QLineEdit* box) {
   bool isNumber = false;
   const int value = box->text().toInt(&isNumber);

@@ -27,6 +27,7 @@ namespace tarnwick {
 struct AppState;
 class KeyboardPicture;
 class MidiApi;
+class RomStyleList;
 
 class frmKeyboard : public QWidget, public KeyboardReceiver {
   Q_OBJECT
@@ -49,6 +50,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   const KeyStates& keys() const { return keys_; }
   KeyboardPicture* picture() const { return picture_; }
   int curChannel() const { return curChannel_; }
+  RomStyleList* romStyles() const { return romStyles_; }
 
  private:
   // Building (frm_keyboard_controls.cpp).
@@ -79,6 +81,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   void onStart();
   void onStop();
   void onSend();
+  void onStyleSelected(int style);
   void clampByteBox(QLineEdit* box);
   void showKey(int note, int velocity);
   void resetKeys();
@@ -109,6 +112,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   QLineEdit* cc0_ = nullptr;
   QLineEdit* cc32_ = nullptr;
   QLineEdit* pc_ = nullptr;
+  RomStyleList* romStyles_ = nullptr;
 };
 
 }  // namespace tarnwick

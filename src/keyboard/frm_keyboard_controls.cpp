@@ -13,9 +13,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "app/app_state.h"
 #include "keyboard/frm_keyboard.h"
 #include "keyboard/keyboard_picture.h"
 #include "keyboard/keyboard_texts.h"
+#include "keyboard/rom_style_list.h"
 #include "midi/selection_messages.h"
 #include "ui/focus_park.h"
 #include "ui/twips.h"
@@ -79,16 +81,17 @@ void frmKeyboard::buildControls() {
   middle->addWidget(buildOptionsRow());
   middle->addStretch(1);
   columns->addLayout(middle);
-  auto* right = new QVBoxLayout;
-  right->setObjectName(QStringLiteral("lay_ROMStyles"));
+  auto* right = new QHBoxLayout;
+  romStyles_ = new RomStyleList(state_.names.styles, this);
+  connect(romStyles_, &RomStyleList::styleSelected, this, &frmKeyboard::onStyleSelected);
+  right->addWidget(romStyles_, 0, Qt::AlignTop);
   auto* help = new QLabel(QString::fromLatin1(kKeyboardHelpText).replace(QLatin1String("\r\n"), QLatin1String("\n")),
                           this);
   help->setObjectName(QStringLiteral("lbl_Help"));
   help->setAccessibleName(help->text());
   help->setFrameShape(QFrame::Panel);
   help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  right->addWidget(help);
-  right->addStretch(1);
+  right->addWidget(help, 0, Qt::AlignTop);
   columns->addLayout(right);
   columns->addStretch(1);
   page->addLayout(columns, 1);

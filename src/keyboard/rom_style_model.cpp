@@ -18,6 +18,8 @@ RomStyleModel::RomStyleModel(const std::vector<StyleEntry>& styles, QObject* par
                             .trimmed();
     row.numberKey = row.text[ColNumber].toUpper();
     row.nameKey = row.text[ColName].toUpper();
+    row.sortKey = {NumberSortKey(static_cast<double>(i)), TextSortKey(NumToUPBnk(static_cast<int>(i))),
+                   TextSortKey(row.text[ColName].toLatin1().toStdString())};
     rows_.push_back(std::move(row));
   }
   rebuildVisible();
@@ -74,16 +76,13 @@ void RomStyleModel::rebuildVisible() {
     if (!nameFilter_.isEmpty() && !row.nameKey.contains(nameFilter_)) continue;
     visible_.push_back(static_cast<int>(i));
   }
-  // The number column sorts as the index does (A11..B88 follow it); names tie in index order.
-  if (sortColumn_ == ColName) {
-    const int sign = sortOrder_ == Qt::AscendingOrder ? 1 : -1;
-    std::stable_sort(visible_.begin(), visible_.end(), [this, sign](int a, int b) {
-      const QString& left = rows_[static_cast<std::size_t>(a)].text[ColName];
-      return sign * left.compare(rows_[static_cast<std::size_t>(b)].text[ColName], Qt::CaseInsensitive) < 0;
-    });
-  } else if (sortOrder_ == Qt::DescendingOrder) {
-    std::reverse(visible_.begin(), visible_.end());
+  std::vector<KeyedRow> keyed;
+  keyed.reserve(visible_.size());
+  for (const int style : visible_) {
+    keyed.push_back({rows_[static_cast<std::size_t>(style)].sortKey[static_cast<std::size_t>(sortColumn_)], style});
   }
+  SortKeyedRows(keyed, sortOrder_ == Qt::AscendingOrder ? kSortAscending : kSortDescending);
+  for (std::size_t i = 0; i < keyed.size(); ++i) visible_[i] = keyed[i].id;
 }
 
 void RomStyleModel::setAlignment(int column, Qt::Alignment alignment) {

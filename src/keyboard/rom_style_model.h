@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "grid/sort_key.h"
 #include "lists/name_lists.h"
 
 namespace tarnwick {
@@ -47,6 +48,7 @@ class RomStyleModel : public QAbstractTableModel {
     std::array<QString, ColumnCount> text;
     QString numberKey;  // upper-cased, for the filters
     QString nameKey;
+    std::array<SortKey, ColumnCount> sortKey;  // ties follow the index
   };
   void rebuildVisible();
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "app/app_state.h"
+#include "grid/paged_grid_view.h"
 #include "keyboard/frm_keyboard.h"
 #include "keyboard/keyboard_picture.h"
 #include "midi/midi_api.h"
@@ -66,6 +67,7 @@ class KeyboardJackTest : public QObject {
  private slots:
   void init() {
     if (!JackServerRunning()) QSKIP("no JACK server: jackd is not installed here (see midi_jack_server_start)");
+    state.names.styles[5] = {3, 1, 42, "Test    "};
     window = std::make_unique<frmKeyboard>(state, KeyboardSettings{}, midi);
     window->resize(1500, 800);
     window->show();
@@ -110,6 +112,19 @@ class KeyboardJackTest : public QObject {
     peer.sendMessage(&off);
     peer.sendMessage(&offByVelocity0);
     QTRY_COMPARE(window->keys().litCount(), 0);
+  }
+
+  void aRomStyleRowReachesThePeerOnTheStyleChannel() {
+    RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+    const std::string port = UniquePort();
+    peer.openVirtualPort(port);
+    const int device = DeviceNamed(service, false, port);
+    QVERIFY2(device >= 0, "the peer's port is not listed");
+    QCOMPARE(midi.OpenMidiOut(device), 0);
+    PagedGridView* grid = window->findChild<PagedGridView*>(QStringLiteral("Grid_ROMStyle"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(5, 2)).center());
+    QCOMPARE(Heard(peer, 3),
+             (QStringList{QStringLiteral("B9 00 03"), QStringLiteral("B9 20 01"), QStringLiteral("C9 2A")}));
   }
 
  private:
