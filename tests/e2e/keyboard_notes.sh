@@ -77,5 +77,7 @@ done
 send_keys "$main" alt+x
 wait_for_exit
 expect_setting Keyboard MidiIn_To_KeyboardMode 1
+expect_setting Keyboard WhiteKeyWidth 13
+[ -z "$(setting Keyboard CurChannel)" ] || fail "the keyboard's channel was written"
 echo "screenshots: $out/keyboard-lit.png $out/keyboard-released.png"
 echo "PASS"
