@@ -90,10 +90,18 @@ void frmKeyboard::onKeyPressed(int note, double y, int button) {
 }
 
 void frmKeyboard::onButtonReleased(int button) {
-  const std::optional<int> note = mousePlay_.release(button);
-  if (!note) return;
-  showKey(*note, 0);
-  if (outputOpen()) midi_.SendNoteOff(MidiChannel::fromZeroBased(curChannel_), static_cast<std::uint8_t>(*note));
+  if (const std::optional<int> note = mousePlay_.release(button)) endNote(*note);
+}
+
+void frmKeyboard::endNote(int note) {
+  showKey(note, 0);
+  if (outputOpen()) midi_.SendNoteOff(MidiChannel::fromZeroBased(curChannel_), static_cast<std::uint8_t>(note));
+}
+
+// A view switched away from while a key is held would never see the button come up.
+void frmKeyboard::hideEvent(QHideEvent* event) {
+  if (const std::optional<int> note = mousePlay_.releaseHeld()) endNote(*note);
+  QWidget::hideEvent(event);
 }
 
 // ---------------------------------------------------------------------------------------------

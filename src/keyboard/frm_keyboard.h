@@ -52,6 +52,9 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   int curChannel() const { return curChannel_; }
   RomStyleList* romStyles() const { return romStyles_; }
 
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
  private:
   // Building (frm_keyboard_controls.cpp).
   void buildControls();
@@ -71,6 +74,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   // Handlers.
   void onKeyPressed(int note, double y, int button);
   void onButtonReleased(int button);
+  void endNote(int note);
   void onChannelClicked(int channel);
   void onMidiInModeClicked(int mode);
   void onKeyColorClicked(int color);

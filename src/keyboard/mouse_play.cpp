@@ -18,6 +18,11 @@ std::optional<int> MousePlay::release(int button) {
   return note;
 }
 
+std::optional<int> MousePlay::releaseHeld() {
+  if (!held_) return std::nullopt;
+  return release(held_->button);
+}
+
 std::optional<int> MousePlay::heldNote() const {
   if (!held_) return std::nullopt;
   return held_->note;

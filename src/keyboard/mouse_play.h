@@ -20,6 +20,9 @@ class MousePlay {
   std::optional<NoteOn> press(int button, int note, double y);
   // A release of `button`: the note to end, or nothing when this button started none.
   std::optional<int> release(int button);
+  // The held note, whichever button holds it, when the button's release can no longer come (the
+  // view is hidden); nothing when no note is held.
+  std::optional<int> releaseHeld();
   // Forgets the held note (the keys were reset and All Sound Off sent).
   void forget() { held_.reset(); }
   std::optional<int> heldNote() const;

@@ -118,6 +118,13 @@ class FrmKeyboardTest : public QObject {
     QCOMPARE(rig.sent(), (Sent{"93 40 7F", "93 40 00"}));
     QCOMPARE(rig.window->keys().litCount(), 0);
 
+    // A view hidden while a key is held (its button's release goes elsewhere) ends its note.
+    QTest::mousePress(picture, Qt::LeftButton, {}, picture->keyPoint(62, 0));
+    rig.window->hide();
+    rig.window->show();
+    QCOMPARE(rig.sent(), (Sent{"93 3E 7F", "93 3E 00"}));
+    QVERIFY(!rig.window->keys().lit(62));
+
     // On the chosen channel; nothing while the box is off.
     rig.click(QStringLiteral("opt_Channel_0"));
     QTest::mouseClick(picture, Qt::LeftButton, {}, picture->keyPoint(60, 0));
