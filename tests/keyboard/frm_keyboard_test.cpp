@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -93,6 +94,10 @@ class FrmKeyboardTest : public QObject {
       QCOMPARE(rig.window->settings().whiteKeyPixels, pixels);
     }
     QCOMPARE(rig.picture()->keyRect(1).width(), 12);  // 180 twips
+    // Wider than the view: every key can still be reached by scrolling.
+    auto* scroller = rig.find<QScrollArea>(QStringLiteral("scr_Keyboard"));
+    QTRY_VERIFY(scroller->horizontalScrollBar()->maximum() >= rig.picture()->width() - scroller->viewport()->width());
+    QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
   }
 
   void aPressPlaysByItsHeightAndItsOwnButtonEndsIt() {
