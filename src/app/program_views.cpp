@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/placeholder_view.h"
 #include "app/settings_store.h"
+#include "keyboard/frm_keyboard.h"
 #include "midi/midi_api.h"
 #include "tone/frm_tone_browser.h"
 #include "tone/frm_tone_monitor.h"
@@ -11,7 +12,8 @@
 namespace tarnwick {
 
 QWidget* ProgramViews::createKeyboard(QWidget* parent) {
-  return CreatePlaceholderView(QStringLiteral("frmKeyboard"), QStringLiteral("Keyboard"), parent);
+  keyboard_ = new frmKeyboard(state_, ReadKeyboardSettings(store_), midi_, parent);
+  return keyboard_;
 }
 
 QWidget* ProgramViews::createTone(int number, QWidget* parent) {
@@ -79,11 +81,18 @@ void ProgramViews::activateView(QWidget* view) {
     if (browser != nullptr && view == browser) browser->activate();
   }
   if (monitor_ != nullptr && view == monitor_) monitor_->activate();
+  if (keyboard_ != nullptr && view == keyboard_) keyboard_->Form_Activate();
 }
 
 void ProgramViews::unloadView(QWidget* view) {
   if (unloadToneView(view)) {
     store_.sync();
+    return;
+  }
+  if (keyboard_ != nullptr && view == keyboard_) {
+    WriteKeyboardSettings(store_, keyboard_->settings());
+    store_.sync();
+    keyboard_ = nullptr;
     return;
   }
   if (upFile_ == nullptr || view != upFile_) return;

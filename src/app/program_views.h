@@ -11,6 +11,7 @@ class MidiApi;
 class SettingsStore;
 class UserDialogs;
 
+class frmKeyboard;
 class frmUPFile;
 class frmToneBrowser;
 class frmToneMonitor;
@@ -38,6 +39,7 @@ class ProgramViews : public ViewFactory {
   frmUPFile* upFile_ = nullptr;
   frmToneBrowser* browsers_[2] = {nullptr, nullptr};
   frmToneMonitor* monitor_ = nullptr;
+  frmKeyboard* keyboard_ = nullptr;
 
   QWidget* createToneBrowser(bool drumSets, QWidget* parent);
   QWidget* createMonitor(QWidget* parent);

@@ -174,9 +174,14 @@ void MidiApi::MidiInProc(int, MidiInEvent event, std::uint32_t message) noexcept
   queued.message = incoming;
   queued.bankMSB = bankMSB_[incoming.channel].load(std::memory_order_relaxed);
   queued.bankLSB = bankLSB_[incoming.channel].load(std::memory_order_relaxed);
+  queued.afterLoss = lossPending_;
+  queued.lossesBefore = overflows_.load(std::memory_order_relaxed);  // only this thread changes it
   if (!queue_->push(queued)) {
-    overflows_.fetch_add(1, std::memory_order_relaxed);
-    return;
+    // The window thread learns of the loss with the next message stored, or at its next hand-over.
+    lossPending_ = true;
+    overflows_.fetch_add(1, std::memory_order_release);
+  } else {
+    lossPending_ = false;
   }
   if (wakeUp_ != nullptr) wakeUp_->wake();
 }
@@ -193,8 +198,18 @@ void MidiApi::deliverMidiIn() {
       queue_->clear();
       return;
     }
+    if (queued.afterLoss) reportInputLoss(queued.lossesBefore);
     deliver(queued);
   }
+  // A loss after the last message stored.
+  if (const std::uint64_t losses = overflows_.load(std::memory_order_acquire); losses != overflowsReported_) {
+    reportInputLoss(losses);
+  }
+}
+
+void MidiApi::reportInputLoss(std::uint64_t losses) {
+  overflowsReported_ = losses;
+  if (keyboard_ != nullptr) keyboard_->InputOverflowed();
 }
 
 void MidiApi::deliver(const QueuedMessage& queued) {

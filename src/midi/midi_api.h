@@ -113,6 +113,8 @@ class MidiApi : public QObject, private MidiInListener {
     IncomingMessage message;
     std::uint8_t bankMSB = 0;  // of the message's channel when it arrived
     std::uint8_t bankLSB = 0;
+    bool afterLoss = false;        // messages were dropped just before this one
+    std::uint64_t lossesBefore = 0;  // the overflow count when it was stored
   };
   struct ProgramBank {
     bool active = false;
@@ -126,6 +128,7 @@ class MidiApi : public QObject, private MidiInListener {
   void showLostPortMessage(bool output, bool systemGone);
   void deliver(const QueuedMessage& queued);
   void deliverProgram(const QueuedMessage& queued);
+  void reportInputLoss(std::uint64_t losses);
 
   MidiService& service_;
   MidiSettings& settings_;
@@ -142,6 +145,8 @@ class MidiApi : public QObject, private MidiInListener {
   std::unique_ptr<Queue> queue_;
   MidiInWakeUp* wakeUp_ = nullptr;  // made when the input is first opened
   std::atomic<std::uint64_t> overflows_{0};
+  bool lossPending_ = false;            // MIDI thread only: the next stored message follows a loss
+  std::uint64_t overflowsReported_ = 0;  // window thread only
 };
 
 }  // namespace tarnwick

@@ -13,6 +13,11 @@ IncomingMessage DecodeIncoming(std::uint32_t packed) {
   using Kind = IncomingMessage::Kind;
   switch (status >> 4) {
     case 0x8:
+      // A note-off ends its note whatever its release velocity: handed on as a note-on with
+      // velocity 0, so that the keyboard never takes the release velocity for a new note.
+      message.kind = Kind::Note;
+      message.data2 = 0;
+      break;
     case 0x9:
       message.kind = Kind::Note;
       break;

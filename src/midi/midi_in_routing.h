@@ -10,7 +10,7 @@ namespace tarnwick {
 struct IncomingMessage {
   enum class Kind : std::uint8_t {
     Ignored,  // polyphonic and channel pressure, pitch bend, system messages
-    Note,     // note-on and note-off alike: data1 note, data2 velocity
+    Note,     // note-on and note-off alike: data1 note, data2 velocity (0 for a note-off)
     Control,  // a controller other than bank select: data1 controller, data2 value
     BankMSB,  // controller 0: data2 is the bank MSB
     BankLSB,  // controller 32: data2 is the bank LSB

@@ -11,9 +11,12 @@ namespace tarnwick {
 // The Keyboard view: every note, in every view; other controllers while it is the active view.
 class KeyboardReceiver {
  public:
-  // A note-off arrives here too, with its release velocity; a note-on with velocity 0 as it is.
+  // A note-off arrives here as a note-on with velocity 0 (its release velocity is dropped).
   virtual void NoteReceived(MidiChannel channel, std::uint8_t note, std::uint8_t velocity) = 0;
   virtual void ControlReceived(MidiChannel channel, std::uint8_t controller, std::uint8_t value) = 0;
+  // Incoming messages were lost because the window thread fell behind; the note-offs among them
+  // are unknown. Called in the hand-over that follows the loss, where the loss happened.
+  virtual void InputOverflowed() {}
 
  protected:
   ~KeyboardReceiver() = default;
