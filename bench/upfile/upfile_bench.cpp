@@ -17,7 +17,7 @@
 #include "support/recording_dialogs.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/grid_filter.h"
-#include "upfile/grid_header_button.h"
+#include "grid/grid_header_button.h"
 #include "upfile/transfers.h"
 #include "upfile/up_samples.h"
 

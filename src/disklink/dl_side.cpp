@@ -8,10 +8,11 @@
 #include <algorithm>
 
 #include "disklink/dl_grid_model.h"
-#include "disklink/dl_widgets.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"
-#include "upfile/grid_header_button.h"
+#include "grid/filter_box.h"
+#include "grid/grid_header_button.h"
+#include "grid/paged_grid_view.h"
 
 namespace tarnwick {
 namespace {
@@ -68,7 +69,8 @@ DLSide::DLSide(int sideIndex, const QColor& background, QWidget* parent)
   setPalette(colours);
 
   model = new DLGridModel(this);
-  grid = new DLGridView(side, this);
+  grid = new PagedGridView(indexed("Grid_frmDL_DL"), kDLPageRows, this);
+  grid->setAccessibleName(QStringLiteral("File %1 Disk Links").arg(side));
   grid->setModel(model);
   for (int col = 0; col < 3; ++col) grid->setColumnWidth(col, ColumnPixels(col, grid->fontMetrics()));
   grid->fitToRows(0);
@@ -169,8 +171,9 @@ QWidget* DLSide::buildFilterRow() {
   row->addWidget(clearFilter);
   static const char* const kTips[] = {"Disk Link [Filter]", "Name [Filter]"};
   for (int box = 0; box < 2; ++box) {
-    auto* filter = new DLFilterBox(QStringLiteral("txt_DLFilter_%1").arg(100 * side + box + 1),
-                                   QString::fromLatin1(kTips[box]), host);
+    auto* filter = new FilterBox(TextFilter(QStringLiteral("txt_DLFilter_%1").arg(100 * side + box + 1),
+                                            QString::fromLatin1(kTips[box])),
+                                 host);
     filter->setFixedWidth(grid->columnWidth(box + 1));
     filters[static_cast<std::size_t>(box)] = filter;
     row->addWidget(filter);

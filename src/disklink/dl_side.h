@@ -12,9 +12,9 @@ class QLineEdit;
 
 namespace tarnwick {
 
-class DLFilterBox;
 class DLGridModel;
-class DLGridView;
+class FilterBox;
+class PagedGridView;
 class GridHeaderButton;
 class ImageButton;
 
@@ -36,9 +36,9 @@ class DLSide : public QFrame {
   ImageButton* copy;
   std::array<GridHeaderButton*, 3> headers;
   ImageButton* clearFilter;
-  std::array<DLFilterBox*, 2> filters;  // location code, name
+  std::array<FilterBox*, 2> filters;  // location code, name
   DLGridModel* model;
-  DLGridView* grid;
+  PagedGridView* grid;
 
  private:
   QWidget* buildFileRow();
@@ -47,6 +47,9 @@ class DLSide : public QFrame {
   QWidget* buildFilterRow();
   QString indexed(const char* name) const;
 };
+
+// A page of the grid: 30 rows.
+inline constexpr int kDLPageRows = 30;
 
 // Column widths in twips: ID, location code, name.
 inline constexpr std::array<int, 3> kDLColumnTwips = {600, 405, 975};

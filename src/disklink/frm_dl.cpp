@@ -11,10 +11,12 @@
 #include "disklink/disk_link_edits.h"
 #include "disklink/dl_grid_model.h"
 #include "disklink/dl_side.h"
-#include "disklink/dl_widgets.h"
+#include "grid/filter_box.h"
+#include "grid/grid_state.h"
+#include "grid/paged_grid_view.h"
 #include "ui/focus_park.h"
 #include "ui/image_button.h"
-#include "upfile/grid_header_button.h"
+#include "grid/grid_header_button.h"
 
 namespace tarnwick {
 
@@ -55,7 +57,7 @@ void frmDL::connectSide(int s) {
   DLSide& p = side(s);
   connect(p.grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this, s] { onSelectionChanged(s); });
-  connect(p.grid, &DLGridView::mousePressedOnRow, this, [this, s](int row, Qt::MouseButton) {
+  connect(p.grid, &PagedGridView::mousePressedOnRow, this, [this, s](int row, Qt::MouseButton) {
     if (side(s).model->rowCount() == 0) return;
     activeSide_ = s;
     if (row >= 0) sel(s).selID = side(s).model->idAt(row);
@@ -67,9 +69,9 @@ void frmDL::connectSide(int s) {
     connect(header, &ImageButton::leftPressed, this, [this, s, col] { sortByHeader(s, col); });
     connect(header, &GridHeaderButton::rightPressed, this, [this, s, col] { alignByHeader(s, col); });
   }
-  for (DLFilterBox* box : p.filters) {
-    connect(box, &DLFilterBox::refillRequested, this, [this, s] { Fill_Grid_frmDL_DL(s); });
-    connect(box, &DLFilterBox::focusChanged, this,
+  for (FilterBox* box : p.filters) {
+    connect(box, &FilterBox::refreshRequested, this, [this, s] { Fill_Grid_frmDL_DL(s); });
+    connect(box, &FilterBox::focusChanged, this,
             [this](bool hasFocus) { state_.windowKeysEnabled = !hasFocus; });
   }
   connect(p.clearFilter, &ImageButton::leftPressed, this, [this, s] { clearFilter(s); });
@@ -117,7 +119,7 @@ void frmDL::Refresh_Grid_frmDL_DL(int s) {
   if (p.model->rowCount() == 0) return;
   int row = p.model->rowOfId(sel(s).selID);
   if (row < 0) row = 0;
-  p.grid->scrollToTopRow((row / DLGridView::kPageRows) * DLGridView::kPageRows);
+  p.grid->scrollToTopRow((row / kDLPageRows) * kDLPageRows);
   selectRows(s, row, row);
 }
 
@@ -171,11 +173,7 @@ void frmDL::sortByHeader(int s, int col) {
 
 void frmDL::alignByHeader(int s, int col) {
   DLGridModel& model = *side(s).model;
-  const Qt::Alignment now = model.alignment(col);
-  const Qt::Alignment next = now & Qt::AlignLeft      ? Qt::AlignHCenter
-                             : now & Qt::AlignHCenter ? Qt::AlignRight
-                                                      : Qt::AlignLeft;
-  model.setAlignment(col, next);
+  model.setAlignment(col, NextAlignment(model.alignment(col)));
   parkFocus();
 }
 
@@ -194,7 +192,7 @@ void frmDL::goHomeOrEnd(int s) {
 }
 
 void frmDL::clearFilter(int s) {
-  for (DLFilterBox* box : side(s).filters) box->setTextQuietly(QString());
+  for (FilterBox* box : side(s).filters) box->setTextQuietly(QString());
   Fill_Grid_frmDL_DL(s);
   parkFocus();
 }

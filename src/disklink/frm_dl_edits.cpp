@@ -9,8 +9,8 @@
 #include "disklink/disk_link_edits.h"
 #include "disklink/dl_grid_model.h"
 #include "disklink/dl_side.h"
-#include "disklink/dl_widgets.h"
 #include "disklink/frm_dl.h"
+#include "grid/paged_grid_view.h"
 #include "ui/image_button.h"
 
 namespace tarnwick {

@@ -1,11 +1,10 @@
-// The twelve filter boxes above a UP grid, without their widgets: what each box accepts when
-// typed into, how a changed text is tidied and whether it refreshes the grid, and how the number
-// boxes (7..12) step through minimum, empty and maximum by keys, mouse and wheel.
+// The twelve filter boxes above a UP grid: their kinds, limits and tooltips, as rules for the
+// shared filter boxes of grid/filter_rules.h.
 #pragma once
 
-#include <QSize>
 #include <QString>
 
+#include "grid/filter_rules.h"
 #include "upfile/grid_columns.h"
 
 namespace tarnwick {
@@ -27,31 +26,21 @@ constexpr int FilterBoxIndex(int file, int box) { return 100 * file + box; }
 
 QString FilterToolTip(int box, const ColumnSelectors& selectors);
 
-// What a typed character does in a box. Characters typed with Ctrl or Alt (shortcuts such as
-// paste) and keys that type nothing are not judged here.
-enum class TypedKey {
-  Accept,
-  Refuse,
-  AcceptAfterEmptying,  // box 11 holds one digit at most: the new one replaces the old
-};
-TypedKey JudgeTypedCharacter(int box, QChar typed);
+// The rules of box `box` of file `file`.
+FilterRules UPFilterRules(int file, int box, const ColumnSelectors& selectors = {});
 
-struct FilterChange {
-  QString text;  // what the box is to hold
-  bool refresh;  // whether the grid is refreshed with it
-};
-// The tidy-up after the text of a box changed. Number boxes keep only the integer part of a
-// number and empty themselves on anything else or a value outside their limits; the tempo box
-// waits for a third character before it applies a value, so a tempo can be typed digit by digit.
-FilterChange HandleFilterChange(int box, const QString& text);
-
-// Stepping a number box: Up goes empty -> minimum -> ... -> maximum -> empty; Down the other
-// way round; with Ctrl straight to maximum (Up) or minimum (Down).
-QString StepFilterUp(int box, const QString& text, bool ctrl);
-QString StepFilterDown(int box, const QString& text, bool ctrl);
-
-QString FilterHelpText();
-inline constexpr char kFilterHelpTitle[] = "Filter Help";
-inline constexpr QSize kFilterHelpSizeTwips{3630, 3450};
+// The rules of a box of File 0, applied (for tests and callers that know only the box).
+inline TypedKey JudgeTypedCharacter(int box, QChar typed) {
+  return JudgeTypedCharacter(UPFilterRules(0, box), typed);
+}
+inline FilterChange HandleFilterChange(int box, const QString& text) {
+  return HandleFilterChange(UPFilterRules(0, box), text);
+}
+inline QString StepFilterUp(int box, const QString& text, bool ctrl) {
+  return StepFilterUp(UPFilterRules(0, box), text, ctrl);
+}
+inline QString StepFilterDown(int box, const QString& text, bool ctrl) {
+  return StepFilterDown(UPFilterRules(0, box), text, ctrl);
+}
 
 }  // namespace tarnwick

@@ -11,11 +11,11 @@
 
 #include "app/app_state.h"
 #include "ui/focus_park.h"
-#include "ui/help_window.h"
+#include "grid/fitted_help.h"
 #include "ui/image_button.h"
 #include "ui/mouse_wheel.h"
 #include "upfile/file_rules.h"
-#include "upfile/grid_header_button.h"
+#include "grid/grid_header_button.h"
 #include "upfile/up_file_pane.h"
 #include "upfile/up_grid_model.h"
 #include "upfile/up_grid_view.h"
@@ -53,7 +53,7 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
   dummy_->installEventFilter(this);
   wheel_ = new MWheel(this);
   showHelp_ = [this](const QString& caption, QSize sizeTwips, const QString& text) {
-    ShowHelp(this, caption, sizeTwips, text);
+    ShowFittedHelp(this, caption, sizeTwips, text);
   };
 
   for (int file = 0; file < 2; ++file) connectPane(file);

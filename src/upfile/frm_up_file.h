@@ -15,7 +15,7 @@
 #include "upfile/file_commands.h"
 #include "upfile/grid_columns.h"
 #include "upfile/grid_filter.h"
-#include "upfile/grid_state.h"
+#include "grid/grid_state.h"
 #include "upfile/transfers.h"
 
 class QPushButton;

@@ -2,7 +2,7 @@
 #include "app/app_state.h"
 #include "ui/image_button.h"
 #include "ui/mouse_wheel.h"
-#include "upfile/filter_box.h"
+#include "grid/filter_box.h"
 #include "upfile/filter_box_rules.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"

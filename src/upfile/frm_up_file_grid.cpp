@@ -6,11 +6,12 @@
 #include "app/app_state.h"
 #include "ui/hourglass.h"
 #include "ui/image_button.h"
-#include "upfile/filter_box.h"
+#include "grid/filter_box.h"
 #include "upfile/filter_box_rules.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/grid_cells.h"
-#include "upfile/grid_header_button.h"
+#include "upfile/grid_sort.h"
+#include "grid/grid_header_button.h"
 #include "upfile/transfer_buttons.h"
 #include "upfile/up_file_pane.h"
 #include "upfile/up_grid_model.h"
@@ -246,7 +247,7 @@ void frmUPFile::cycleColumnSelector(int file, ColumnSelector selector, int step)
   model(file).setSelectors(selectors);
   for (int col : {static_cast<int>(kColPad), static_cast<int>(kColEFX)}) {
     showHeaderLook(file, col);
-    pane(file).filters[col]->setToolTip(FilterToolTip(col, selectors));
+    pane(file).filters[col]->setRulesToolTip(FilterToolTip(col, selectors));
   }
   pane(file).toneLabel->setText(ToneLabelText(selectors.ToneCycle));
   Refresh_Grid_frmUPFile_UP(file);

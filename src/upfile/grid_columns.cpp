@@ -73,11 +73,5 @@ QString ToneLabelText(int toneCycle) {
   return QString::fromLatin1(part.data(), static_cast<qsizetype>(part.size())) + QStringLiteral(" Tone");
 }
 
-Qt::Alignment NextAlignment(Qt::Alignment current) {
-  const Qt::Alignment horizontal = current & Qt::AlignHorizontal_Mask;
-  if (horizontal == Qt::AlignLeft) return Qt::AlignHCenter;
-  if (horizontal == Qt::AlignHCenter) return Qt::AlignRight;
-  return Qt::AlignLeft;
-}
 
 }  // namespace tarnwick

@@ -5,6 +5,8 @@
 #include <QString>
 #include <Qt>
 
+#include "grid/grid_state.h"
+
 namespace tarnwick {
 
 inline constexpr int kGridColumnCount = 13;
@@ -59,7 +61,5 @@ QString HeaderToolTip(int col, const ColumnSelectors& selectors);
 // "UP1 Tone" .. "AC6 Tone"
 QString ToneLabelText(int toneCycle);
 
-// Cycles a horizontal alignment left -> centre -> right -> left.
-Qt::Alignment NextAlignment(Qt::Alignment current);
 
 }  // namespace tarnwick

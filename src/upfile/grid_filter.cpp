@@ -3,10 +3,10 @@
 #include <climits>
 #include <cmath>
 
-#include "upfile/ansi_fold.h"
+#include "grid/ansi_fold.h"
 #include "upfile/grid_cells.h"
 #include "upfile/grid_sort.h"
-#include "upfile/number_text.h"
+#include "grid/number_text.h"
 
 namespace tarnwick {
 

@@ -9,9 +9,9 @@
 
 #include "ui/image_button.h"
 #include "ui/twips.h"
-#include "upfile/filter_box.h"
+#include "grid/filter_box.h"
 #include "upfile/filter_box_rules.h"
-#include "upfile/grid_header_button.h"
+#include "grid/grid_header_button.h"
 #include "upfile/up_grid_view.h"
 
 namespace tarnwick {
@@ -227,9 +227,8 @@ QWidget* UPFilePane::buildFilterRow() {
   row->addWidget(clearFilter);
   filters[0] = nullptr;
   for (int box = kFirstFilterBox; box <= kLastFilterBox; ++box) {
-    filters[box] = new FilterBox(file, box, host);
+    filters[box] = new FilterBox(UPFilterRules(file, box), host);
     filters[box]->setFixedWidth(columnWidth(box));
-    filters[box]->setToolTip(FilterToolTip(box, ColumnSelectors{}));
     row->addWidget(filters[box]);
   }
   row->addStretch(1);

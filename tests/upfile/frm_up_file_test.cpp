@@ -4,6 +4,9 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 
+#include <numeric>
+
+#include "grid/grid_header_button.h"
 #include "upfile/window_fixture.h"
 
 namespace tarnwick {
@@ -37,6 +40,36 @@ class FrmUPFileTest : public QObject {
     QCOMPARE(fixture.shownIDs(0).front(), 0);
     QCOMPARE(fixture.grid(0)->currentIndex().row(), 75);
     QCOMPARE(fixture.selectedID(0), 75);
+  }
+
+  void tiesFollowTheIDsAfterEverySortAndSortedHeadersKeepCaptionAndMark() {
+    WindowFixture fixture(40, 3);
+    fixture.press("cmd_GridHeader", 2);
+    fixture.press("cmd_GridHeader", 2);  // names descending
+    fixture.press("cmd_GridHeader", 4);  // every UP has the style "Style": nothing but ties
+    IDs inIDOrder(40);
+    std::iota(inIDOrder.begin(), inIDOrder.end(), 0);
+    QCOMPARE(fixture.shownIDs(0), inIDOrder);
+    fixture.press("cmd_GridHeader", 4);
+    QCOMPARE(fixture.shownIDs(0), inIDOrder);
+    fixture.window->Refresh_Grid_frmUPFile_UP(0);
+    QCOMPARE(fixture.shownIDs(0), inIDOrder);
+
+    for (int col = 0; col < kGridColumnCount; ++col) {
+      fixture.press("cmd_GridHeader", col);
+      auto* header = fixture.find<GridHeaderButton>("cmd_GridHeader", col);
+      QVERIFY(header->mark() != SortMark::None);
+      const HeaderFaceLayout face = LayoutHeaderFace(header->rect(), header->caption(), header->mark(), header->font());
+      QVERIFY2(face.shownText == header->caption(),
+               qPrintable(QStringLiteral("%1 in %2 px").arg(header->caption()).arg(header->width())));
+      const QFontMetrics metrics(face.font);
+      const QRect& area = face.textArea;
+      const int baseline = area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent();
+      const int left = area.left() + (area.width() - metrics.horizontalAdvance(face.shownText)) / 2;
+      const QRect glyphs = metrics.tightBoundingRect(face.shownText).translated(left, baseline);
+      QVERIFY2(!glyphs.intersects(face.markArea), qPrintable(header->caption()));
+      QVERIFY2(header->rect().contains(glyphs), qPrintable(header->caption()));
+    }
   }
 
   void filterBoxesOfEachKindNarrowTheGrid() {

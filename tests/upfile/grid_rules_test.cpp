@@ -7,12 +7,12 @@
 #include <random>
 #include <tuple>
 
-#include "upfile/ansi_fold.h"
+#include "grid/ansi_fold.h"
 #include "upfile/filter_box_rules.h"
 #include "upfile/grid_cells.h"
 #include "upfile/grid_filter.h"
 #include "upfile/grid_sort.h"
-#include "upfile/number_text.h"
+#include "grid/number_text.h"
 #include "upfile/qt_printers.h"
 #include "upfile/up_samples.h"
 

@@ -1,4 +1,4 @@
-#include "upfile/grid_state.h"
+#include "grid/grid_state.h"
 
 #include <algorithm>
 
@@ -46,6 +46,13 @@ std::vector<int> SelectedIDs(const GridState& state, const std::vector<int>& ids
 HeaderMark HeaderMarkOf(const GridState& state, int col) {
   if (col != state.SortCol) return HeaderMark::Normal;
   return state.SortDir == kSortDescending ? HeaderMark::Descending : HeaderMark::Ascending;
+}
+
+Qt::Alignment NextAlignment(Qt::Alignment current) {
+  const Qt::Alignment horizontal = current & Qt::AlignHorizontal_Mask;
+  if (horizontal == Qt::AlignLeft) return Qt::AlignHCenter;
+  if (horizontal == Qt::AlignHCenter) return Qt::AlignRight;
+  return Qt::AlignLeft;
 }
 
 }  // namespace tarnwick

@@ -3,7 +3,7 @@
 // presses, which cycle the column's alignment.
 #pragma once
 
-#include "ui/header_picture.h"
+#include "grid/header_picture.h"
 #include "ui/image_button.h"
 
 namespace tarnwick {

@@ -1,4 +1,4 @@
-#include "upfile/ansi_fold.h"
+#include "grid/ansi_fold.h"
 
 #include <QList>
 #include <array>

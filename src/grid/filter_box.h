@@ -1,9 +1,11 @@
-// One filter box above a UP grid. It applies the box rules of filter_box_rules.h to typing,
+// One filter box above a grid. It applies the rules it is given (grid/filter_rules.h) to typing,
 // pasting, arrow keys, clicks on its halves (number boxes) and the mouse wheel, and asks for a
 // refresh of its grid when a change is to be applied.
 #pragma once
 
 #include <QLineEdit>
+
+#include "grid/filter_rules.h"
 
 namespace tarnwick {
 
@@ -11,9 +13,12 @@ class FilterBox : public QLineEdit {
   Q_OBJECT
 
  public:
-  FilterBox(int file, int box, QWidget* parent = nullptr);
+  explicit FilterBox(FilterRules rules, QWidget* parent = nullptr);
 
-  int box() const { return box_; }
+  const FilterRules& rules() const { return rules_; }
+  // A new tooltip (the UP grids' selector columns change theirs); the accessible name follows.
+  void setRulesToolTip(const QString& toolTip);
+  bool caretHidden() const;
   // Sets the text without the change handling (used by Clear Filter).
   void setTextQuietly(const QString& text);
   // Up (true) or Down (false), as for the arrow keys.
@@ -44,7 +49,8 @@ class FilterBox : public QLineEdit {
   void setLook(const QColor& background, bool bold);
   bool isNumberBox() const;
 
-  int box_;
+  FilterRules rules_;
+  class CaretStyle* caretStyle_;
   bool quiet_ = false;
   int wheelRemainder_ = 0;
 };

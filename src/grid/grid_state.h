@@ -1,10 +1,12 @@
-// The selection and sort of one UP grid, as every command of the UP file window reads them.
+// The selection and sort of a grid (the UP grids, the browsers and the Disk Link lists), as every
+// command of their windows reads them.
 #pragma once
 
+#include <Qt>
 #include <cstdint>
 #include <vector>
 
-#include "upfile/grid_sort.h"
+#include "grid/sort_key.h"
 
 namespace tarnwick {
 
@@ -34,5 +36,8 @@ std::vector<int> SelectedIDs(const GridState& state, const std::vector<int>& ids
 // The pictures of a header button for the three looks: not sorted, ascending, descending.
 enum class HeaderMark { Normal, Ascending, Descending };
 HeaderMark HeaderMarkOf(const GridState& state, int col);
+
+// The right-click cycle of a column's alignment: left -> centre -> right -> left.
+Qt::Alignment NextAlignment(Qt::Alignment current);
 
 }  // namespace tarnwick

@@ -1,4 +1,4 @@
-#include "upfile/number_text.h"
+#include "grid/number_text.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,11 +1,10 @@
-#include "upfile/filter_box.h"
+#include "grid/filter_box.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
 
 #include "ui/pictures.h"
-#include "upfile/filter_box_rules.h"
 
 namespace tarnwick {
 namespace {
@@ -15,28 +14,31 @@ const QColor kActiveBackground(255, 255, 0);
 const QColor kIdleBackground(192, 216, 215);
 constexpr int kWheelStep = 120;
 
-// Draws the text caret zero pixels wide while the box asks for it to be hidden.
-class CaretStyle : public QProxyStyle {
- public:
-  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-    if (metric == PM_TextCursorWidth && widget != nullptr && widget->property("caretHidden").toBool()) {
-      return 0;
-    }
-    return QProxyStyle::pixelMetric(metric, option, widget);
-  }
-};
-
 bool CtrlAlone(Qt::KeyboardModifiers modifiers) {
   return (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
 }  // namespace
 
-FilterBox::FilterBox(int file, int box, QWidget* parent) : QLineEdit(parent), box_(box) {
-  setObjectName(QStringLiteral("txt_GridFilter_%1").arg(FilterBoxIndex(file, box)));
-  auto* style = new CaretStyle;
-  style->setParent(this);
-  setStyle(style);
+// Draws the text caret zero pixels wide while its box asks for it to be hidden. Each box has a
+// style of its own, so the flag lives here: the line edit asks for the caret width without
+// naming the widget on some Qt versions (6.4 among them).
+class CaretStyle : public QProxyStyle {
+ public:
+  bool hidden = false;
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_TextCursorWidth && hidden) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+FilterBox::FilterBox(FilterRules rules, QWidget* parent)
+    : QLineEdit(parent), rules_(std::move(rules)), caretStyle_(new CaretStyle) {
+  setObjectName(rules_.objectName);
+  setRulesToolTip(rules_.toolTip);
+  caretStyle_->setParent(this);
+  setStyle(caretStyle_);
   setAlignment(Qt::AlignCenter);
   setAutoFillBackground(true);
   setMouseTracking(true);
@@ -44,7 +46,15 @@ FilterBox::FilterBox(int file, int box, QWidget* parent) : QLineEdit(parent), bo
   showRestingLook();
 }
 
-bool FilterBox::isNumberBox() const { return IsNumberFilterBox(box_); }
+bool FilterBox::isNumberBox() const { return rules_.isNumber(); }
+
+void FilterBox::setRulesToolTip(const QString& toolTip) {
+  rules_.toolTip = toolTip;
+  setToolTip(toolTip);
+  setAccessibleName(toolTip);
+}
+
+bool FilterBox::caretHidden() const { return caretStyle_->hidden; }
 
 void FilterBox::setTextQuietly(const QString& text) {
   quiet_ = true;
@@ -54,14 +64,14 @@ void FilterBox::setTextQuietly(const QString& text) {
 
 void FilterBox::onTextChanged(const QString& text) {
   if (quiet_) return;
-  const FilterChange change = HandleFilterChange(box_, text);
+  const FilterChange change = HandleFilterChange(rules_, text);
   if (change.text != text) setTextQuietly(change.text);
   if (change.refresh) emit refreshRequested();
 }
 
 void FilterBox::step(bool up, bool ctrl) {
   if (!isNumberBox()) return;
-  setText(up ? StepFilterUp(box_, text(), ctrl) : StepFilterDown(box_, text(), ctrl));
+  setText(up ? StepFilterUp(rules_, text(), ctrl) : StepFilterDown(rules_, text(), ctrl));
 }
 
 void FilterBox::keyPressEvent(QKeyEvent* event) {
@@ -88,7 +98,7 @@ bool FilterBox::handleTyping(QKeyEvent* event) {
   if (typed.isEmpty() || shortcut) return true;
   const QChar first = typed.front();
   if (first.category() == QChar::Other_Control && first != u'\b') return true;  // Delete and the like
-  switch (JudgeTypedCharacter(box_, first)) {
+  switch (JudgeTypedCharacter(rules_, first)) {
     case TypedKey::Refuse:
       return false;
     case TypedKey::AcceptAfterEmptying:
@@ -185,8 +195,8 @@ void FilterBox::setLook(const QColor& background, bool bold) {
 }
 
 void FilterBox::setCaretHidden(bool hidden) {
-  if (property("caretHidden").toBool() == hidden) return;
-  setProperty("caretHidden", hidden);
+  if (caretStyle_->hidden == hidden) return;
+  caretStyle_->hidden = hidden;
   update();
 }
 

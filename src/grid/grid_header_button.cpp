@@ -1,4 +1,4 @@
-#include "upfile/grid_header_button.h"
+#include "grid/grid_header_button.h"
 
 #include <QMouseEvent>
 #include <QPainter>
