@@ -57,10 +57,9 @@ void frmDL::connectSide(int s) {
   DLSide& p = side(s);
   connect(p.grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this, s] { onSelectionChanged(s); });
-  connect(p.grid, &PagedGridView::mousePressedOnRow, this, [this, s](int row, Qt::MouseButton) {
-    if (side(s).model->rowCount() == 0) return;
-    activeSide_ = s;
-    if (row >= 0) sel(s).selID = side(s).model->idAt(row);
+  // The selection handler that follows a press reads the selected entry from the first row.
+  connect(p.grid, &PagedGridView::mousePressStarted, this, [this, s] {
+    if (side(s).model->rowCount() > 0) activeSide_ = s;
   });
   connect(p.grid, &QAbstractItemView::doubleClicked, this,
           [this, s](const QModelIndex& index) { rename(s, index); });
