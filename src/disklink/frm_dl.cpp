@@ -44,6 +44,7 @@ frmDL::frmDL(AppState& state, QWidget* parent)
   }
   layout->addStretch(1);
   dummy_ = CreateDummyButton(this);
+  dummy_->installEventFilter(this);
   // Load: both sides sorted ascending by ID.
   for (int s = 0; s < 2; ++s) {
     sel(s).sortOrder = 2;
@@ -77,6 +78,7 @@ void frmDL::connectSide(int s) {
   connect(p.homeEnd, &ImageButton::leftPressed, this, [this, s] { goHomeOrEnd(s); });
   connect(p.copy, &ImageButton::leftPressed, this, [this, s] { copyToOtherSide(s); });
   p.counter->installEventFilter(this);
+  p.grid->installEventFilter(this);
 }
 
 void frmDL::showEvent(QShowEvent* event) {

@@ -14,6 +14,7 @@
 #include "disklink/header_change.h"
 #include "popups/value_popup.h"
 
+class QKeyEvent;
 class QPushButton;
 
 namespace tarnwick {
@@ -85,6 +86,7 @@ class frmDL : public QWidget {
   void showFileLooks();
   DLFileLook defaultFileLook(int s) const;
   void parkFocus();
+  bool handleGridKeys(QObject* watched, QKeyEvent* event);
 
   AppState& state_;
   HeaderChanges changes_;

@@ -1,9 +1,12 @@
 // The Disk Link view's edits: rename in place, copy to the other side, and the file looks and
 // count label that go with them.
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include "app/app_state.h"
 #include "disklink/disk_link_edits.h"
@@ -79,7 +82,38 @@ void frmDL::showFileLooks() {
   }
 }
 
+// The keyboard's way to the grids: the focus rests on Dummy after most clicks, yet the arrow and
+// paging keys still move the active side's grid; F2 renames the current entry as a double-click
+// on its name does.
+bool frmDL::handleGridKeys(QObject* watched, QKeyEvent* event) {
+  for (int s = 0; s < 2; ++s) {
+    PagedGridView* grid = side(s).grid;
+    if (watched == grid && event->key() == Qt::Key_F2 && grid->currentIndex().isValid()) {
+      rename(s, grid->model()->index(grid->currentIndex().row(), 2));
+      return true;
+    }
+  }
+  if (watched != dummy_) return false;
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_F2:
+      side(activeSide_).grid->setFocus(Qt::OtherFocusReason);
+      QCoreApplication::sendEvent(side(activeSide_).grid, event);
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool frmDL::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && handleGridKeys(watched, static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   const bool press = event->type() == QEvent::MouseButtonPress;
   const bool release = event->type() == QEvent::MouseButtonRelease;
   for (int s = 0; s < 2; ++s) {

@@ -182,10 +182,28 @@ class FrmDLTest : public QObject {
     QCOMPARE(f.stored(1, 3), std::string("        "));
     QCOMPARE(f.find<QLineEdit>("txt_Sel_ID", 1)->text(), QStringLiteral("3"));
 
+    // The keyboard's way: from the parked focus, Down moves the grid and F2 renames.
+    f.answer = QStringLiteral("Keys");
+    QWidget* dummy = f.view->findChild<QWidget*>(QStringLiteral("Dummy"));
+    dummy->setFocus();
+    QTest::keyClick(dummy, Qt::Key_Down);
+    QTest::keyClick(f.grid(1), Qt::Key_F2);
+    QCOMPARE(f.stored(1, 4), std::string("Keys    "));
+
     // A double-click on the code column edits nothing.
     QTableView* table = f.grid(1);
     Fixture::doubleClick(table, table->model()->index(4, 1));
-    QCOMPARE(f.requests.size(), std::size_t(2));
+    QCOMPARE(f.requests.size(), std::size_t(3));
+  }
+
+  void theSameFileOnBothSidesShowsBothNamesInRed() {
+    Fixture f;
+    f.view->activate();
+    QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 0)->palette().color(QPalette::Text), QColor(255, 0, 0));
+    f.state.up.files[1].path = "/tmp/other.UPS";
+    f.view->activate();
+    QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 1)->palette().color(QPalette::Text), QColor(0, 0, 0));
+    QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 1)->text(), QStringLiteral("other.UPS"));
   }
 
   void cancelledOrUnchangedRenamesMarkNothing() {
