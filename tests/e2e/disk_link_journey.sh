@@ -84,6 +84,9 @@ xdotool mousemove $copy_xy click 1
 sleep 0.3
 [ "$(a11y cell 'File 1 Disk Links' 21 2)" = "A-11    " ] || fail "the copy did not reach File 1"
 import -window root "PNG24:$out/disk-link-view.png"
+# Every control a player can reach has a name (the focus-parking Dummy button has no face).
+unnamed=$(a11y unnamed | grep -v '^push button (description "", 0 children)$' || true)
+[ -z "$unnamed" ] || fail "controls without an accessible name: $unnamed"
 
 # Exit asks about each changed file; Enter saves it.
 send_keys "$main" alt+x
