@@ -1,6 +1,5 @@
 #include "disklink/frm_dl.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
