@@ -3,11 +3,15 @@
 #include "app/app_state.h"
 #include "app/placeholder_view.h"
 #include "app/settings_store.h"
+#include "disklink/frm_dl.h"
 #include "keyboard/frm_keyboard.h"
 #include "midi/midi_api.h"
 #include "tone/frm_tone_browser.h"
 #include "tone/frm_tone_monitor.h"
 #include "upfile/frm_up_file.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 namespace tarnwick {
 
@@ -72,7 +76,28 @@ QWidget* ProgramViews::createUPFile(QWidget* parent) {
 }
 
 QWidget* ProgramViews::createDiskLink(QWidget* parent) {
-  return CreatePlaceholderView(QStringLiteral("frmDL"), QStringLiteral("Disk Link"), parent);
+  auto* diskLink = new frmDL(state_, parent);
+  ProgramViews* views = this;
+  // The file labels and names are copied from the UP file window; its marks follow every
+  // rename and copy, and with them the main window's caption.
+  diskLink->setFileLookSource([views](int side) {
+    DLFileLook look;
+    if (views->upFile_ == nullptr) return look;
+    const auto* label = views->upFile_->findChild<QLabel*>(QStringLiteral("lbl_UPS_FileName_%1").arg(side));
+    const auto* box = views->upFile_->findChild<QLineEdit*>(QStringLiteral("txt_UPS_FileName_%1").arg(side));
+    if (label != nullptr) {
+      look = {label->text(), label->palette().color(QPalette::WindowText), label->toolTip(), {}, {}};
+    }
+    if (box != nullptr) {
+      look.fileName = box->text();
+      look.fileNameToolTip = box->toolTip();
+    }
+    return look;
+  });
+  QObject::connect(diskLink, &frmDL::fileModified, diskLink, [views](int file) {
+    if (views->upFile_ != nullptr) views->upFile_->markModified(file);
+  });
+  return diskLink;
 }
 
 void ProgramViews::activateView(QWidget* view) {

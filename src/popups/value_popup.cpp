@@ -19,6 +19,17 @@ QColor ToneColor(PopupTone tone) {
   return QColor(0, 0, 0);
 }
 
+QRect FitTextHeight(const QRect& cell, int textHeight) {
+  // Room for the rim and the text box's insets around one line of text.
+  constexpr int kInsets = 8;
+  const int needed = textHeight + kInsets;
+  if (cell.height() >= needed) return cell;
+  QRect grown = cell;
+  grown.setTop(cell.top() - (needed - cell.height()) / 2);
+  grown.setHeight(needed);
+  return grown;
+}
+
 PopupPlace ScreenPlaceOf(const QWidget* widget, const QRect& rect) {
   const QPoint topLeft = widget->mapToGlobal(rect.topLeft());
   return PopupPlace{PixelsToTwips(topLeft.y()), PixelsToTwips(topLeft.x()),
@@ -54,7 +65,8 @@ ValuePopup::ValuePopup(QWidget* parent)
 
 void ValuePopup::prepare(const PopupPlace& place, const QColor& fill, const QString& fieldName,
                          const QString& text, Qt::Alignment alignment) {
-  setGeometry(TwipsToPixels(QRect(place.left, place.top, place.width, place.height)));
+  setGeometry(FitTextHeight(TwipsToPixels(QRect(place.left, place.top, place.width, place.height)),
+                            editor_->fontMetrics().height()));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, fill);
   setPalette(pal);

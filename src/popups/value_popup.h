@@ -138,6 +138,10 @@ class FrmNameEditor : public FrmText8Popup {
 // The pop-ups' colours for black / blue / red.
 QColor ToneColor(PopupTone tone);
 
+// The pop-up's rectangle over `cell`: the cell itself, or, where a compact grid's row is too low
+// for a line of text with the rim around it, that much taller around the cell's middle.
+QRect FitTextHeight(const QRect& cell, int textHeight);
+
 // A widget-relative rectangle as the screen twips a pop-up is placed at.
 PopupPlace ScreenPlaceOf(const QWidget* widget, const QRect& rect);
 

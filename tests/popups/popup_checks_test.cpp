@@ -40,14 +40,5 @@ TEST(PopupChecks, OnlyCharactersANameByteCanHoldAreStorable) {
   EXPECT_EQ(DescribeCharacter(QChar(0x0142)), QStringLiteral("\"\u0142\""));
 }
 
-TEST(PopupChecks, AnUnchangedInvalidTextStaysRefusedButShowsBlack) {
-  // A name loaded with nine characters cannot be accepted back, yet it is shown as untouched.
-  const QString nine = QStringLiteral("ABCDEFGHI");
-  const PopupVerdict verdict = CheckNameText(nine, nine, TextPopupKind::GridName);
-  EXPECT_FALSE(verdict.acceptEnabled);
-  EXPECT_EQ(verdict.tone, PopupTone::Unchanged);
-  EXPECT_EQ(verdict.toolTip, QStringLiteral(" Ready to Edit "));
-}
-
 }  // namespace
 }  // namespace tarnwick

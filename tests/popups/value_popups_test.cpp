@@ -122,6 +122,18 @@ class ValuePopupsTest : public QObject {
     QVERIFY(popup.editor()->alignment() & Qt::AlignHCenter);
   }
 
+  void aLowCellGetsAPopUpTallEnoughForItsText() {
+    FrmNameEditor popup;
+    popup.setUp(PopupPlace{1500, 600, 150, 975}, Qt::AlignLeft, QStringLiteral("Strings"), kFile1Color,
+                QStringLiteral("Name"));
+    const int needed = popup.editor()->fontMetrics().height() + 8;
+    QCOMPARE(popup.geometry().height(), needed);
+    QCOMPARE(popup.geometry().left(), 40);
+    QCOMPARE(popup.geometry().width(), 65);
+    QCOMPARE(popup.geometry().top(), 100 - (needed - 10) / 2);  // grown around the cell's middle
+    QVERIFY(popup.editor()->height() >= popup.editor()->fontMetrics().height());
+  }
+
   void escapeCancelsAnyPopupWhateverWasTyped() {
     FrmEditorNum number;
     number.setUp(TempoParams(120), kFile1Color, QStringLiteral("Tempo"));
@@ -189,9 +201,9 @@ class ValuePopupsTest : public QObject {
 
   void nameEditorShowsWhatIsEditedOnTheFileColour() {
     FrmNameEditor popup;
-    popup.setUp(PopupPlace{300, 600, 285, 975}, Qt::AlignRight, QStringLiteral("Strings"),
+    popup.setUp(PopupPlace{300, 600, 450, 975}, Qt::AlignRight, QStringLiteral("Strings"),
                 kFile1Color, QStringLiteral("Disk Link name"));
-    QCOMPARE(popup.geometry(), QRect(40, 20, 65, 19));
+    QCOMPARE(popup.geometry(), QRect(40, 20, 65, 30));
     QCOMPARE(popup.fillColor(), kFile1Color);
     QCOMPARE(popup.editor()->accessibleName(), QStringLiteral("Disk Link name"));
     QCOMPARE(popup.editor()->toolTip(), QStringLiteral(" Ready to Edit "));

@@ -1,0 +1,27 @@
+// Renaming a Disk Link entry and copying names from one file's selection to the other's. Both
+// build the new header and hand it to HeaderChanges, so the file is marked modified.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "disklink/header_change.h"
+
+namespace tarnwick {
+
+// The 8-byte field a typed name is stored as: Windows-1252, left-aligned, blank-padded, cut at 8.
+std::string DiskLinkField(const QString& text);
+// The stored 8 bytes as shown on screen (untrimmed).
+QString DiskLinkShown(const std::string& field);
+
+// Sets entry `index` of `file` to `text`. False when nothing changed (same name, bad index).
+bool RenameDiskLink(HeaderChanges& changes, int file, int index, const QString& text);
+
+// Copies names from `source` to the other file: target entry targetIds[k] gets the name of source
+// entry sourceIds[k]. The two lists must be equally long and non-empty. False when nothing changed.
+bool CopyDiskLinkNames(HeaderChanges& changes, int source, const std::vector<int>& sourceIds,
+                       const std::vector<int>& targetIds);
+
+}  // namespace tarnwick

@@ -1,0 +1,102 @@
+// Listing, sorting, renaming and copying Disk Link names, and the one place that changes a
+// header and marks its file.
+#include <gtest/gtest.h>
+
+#include "disklink/disk_link_edits.h"
+#include "disklink/disk_link_list.h"
+
+namespace tarnwick {
+namespace {
+
+struct TwoFiles {
+  UPData data;
+  std::array<bool, 2> modified{false, false};
+  HeaderChanges changes{data, modified};
+  std::vector<HeaderChange> heard;
+
+  TwoFiles() {
+    for (int file = 0; file < 2; ++file) {
+      for (int i = 0; i < kDiskLinkCount; ++i) {
+        const std::string name = (file == 0 ? "Left" : "Right") + std::to_string(i);
+        SetDiskLinkName(data.files[static_cast<std::size_t>(file)].header, i, name.substr(0, 8));
+      }
+    }
+    changes.setListener([this](const HeaderChange& change) { heard.push_back(change); });
+  }
+  std::string name(int file, int index) const {
+    return GetDiskLinkName(data.files[static_cast<std::size_t>(file)].header, index);
+  }
+};
+
+std::vector<int> Ids(const std::vector<DLRow>& rows) {
+  std::vector<int> ids;
+  for (const DLRow& row : rows) ids.push_back(row.id);
+  return ids;
+}
+
+TEST(DiskLinkList, SortsByColumnAndTogglesOnTheSameHeader) {
+  UPSHeader header{};
+  for (int i = 0; i < kDiskLinkCount; ++i) SetDiskLinkName(header, i, "Same    ");
+  SetDiskLinkName(header, 5, "10      ");
+  SetDiskLinkName(header, 6, "9       ");
+  SetDiskLinkName(header, 7, "alpha   ");
+  SetDiskLinkName(header, 8, "Zulu    ");
+  auto rows = ListDiskLinks(header, QString(), QString());
+
+  DLSelection selection;
+  selection.sortOrder = 2;
+  SortByHeader(selection, 0);  // load: toggles to ascending by ID
+  EXPECT_EQ(selection.sortOrder, 1);
+  SortByHeader(selection, 2);
+  EXPECT_EQ(selection.sortColumn, 2);
+  EXPECT_EQ(selection.sortOrder, 1);
+  SortDiskLinkRows(rows, 2, selection.sortOrder);
+  // Numbers as numbers, text without regard to case, ties in ID order.
+  const std::vector<int> sorted = Ids(rows);
+  EXPECT_EQ((std::vector<int>(sorted.begin(), sorted.begin() + 5)), (std::vector<int>{6, 5, 7, 0, 1}));
+  EXPECT_EQ(rows.back().id, 8);
+  SortByHeader(selection, 2);
+  EXPECT_EQ(selection.sortOrder, 2);
+  SortDiskLinkRows(rows, 0, selection.sortOrder);
+  EXPECT_EQ(rows.front().id, 110);
+}
+
+TEST(DiskLinkEdits, RenameChangesOnlyTheNameBytesAndMarksOnlyChanges) {
+  TwoFiles files;
+  const UPSHeader original = files.data.files[0].header;
+
+  EXPECT_TRUE(RenameDiskLink(files.changes, 0, 4, QString()));
+  EXPECT_FALSE(files.modified[1]);
+  ASSERT_EQ(files.heard.size(), 1u);
+  EXPECT_EQ(files.heard[0].before, original);
+  EXPECT_TRUE(RenameDiskLink(files.changes, 0, 5, QStringLiteral("\u20ac 5")));
+  EXPECT_EQ(files.name(0, 5), "\x80 5     ");
+
+  // Only the name bytes of the entry change; the 4 bytes after each name stay.
+  UPSHeader expected = original;
+  SetDiskLinkName(expected, 4, "        ");
+  SetDiskLinkName(expected, 5, "\x80 5     ");
+  EXPECT_EQ(files.data.files[0].header, expected);
+
+  TwoFiles unchanged;
+  EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 2, QStringLiteral("Right2")));
+  EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 111, QStringLiteral("Nowhere")));
+  EXPECT_FALSE(unchanged.modified[1]);
+  EXPECT_TRUE(unchanged.heard.empty());
+}
+
+TEST(DiskLinkEdits, AChangeBuiltOnAStaleHeaderIsRefused) {
+  TwoFiles files;
+  const UPSHeader before = files.data.files[0].header;
+  UPSHeader after = before;
+  SetDiskLinkName(after, 0, "First   ");
+  ASSERT_TRUE(files.changes.ChangeFileHeader(0, before, after));
+  UPSHeader late = before;
+  SetDiskLinkName(late, 1, "Late    ");
+  EXPECT_FALSE(files.changes.ChangeFileHeader(0, before, late));
+  EXPECT_EQ(files.name(0, 0), "First   ");
+  EXPECT_EQ(files.name(0, 1), "Left1   ");
+}
+
+}  // namespace
+}  // namespace tarnwick
