@@ -27,6 +27,7 @@ class IDColumnDelegate : public QStyledItemDelegate {
 
 UPGridView::UPGridView(int file, QWidget* parent) : QTableView(parent) {
   setObjectName(QStringLiteral("Grid_frmUPFile_UP_%1").arg(file));
+  setAccessibleName(QStringLiteral("UPs of File %1").arg(file));
   // A compact face, so that the thirteen columns keep their narrow widths with readable texts.
   QFont compact = font();
   compact.setPointSizeF(compact.pointSizeF() * 0.85);
