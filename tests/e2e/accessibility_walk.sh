@@ -20,10 +20,14 @@ mkdir -p "$work/demo"
 findings="$work/findings"
 : >"$findings"
 
-# Lists what a screen reader could not name in what is showing now, under the heading $1.
+# Lists what a screen reader could not name in what is showing now, under the heading $1. A
+# name given as $2 must be showing: proof that the walk reads the window at all.
 check_place() {
-  local place=$1 unnamed headerless
+  local place=$1 expected=${2:-} unnamed headerless
   sleep 0.5  # let the accessibility bus catch up with the window just shown
+  if [ -n "$expected" ]; then
+    $a11y find "$expected" >/dev/null || fail "nothing named \"$expected\" is showing in $place"
+  fi
   unnamed=$($a11y unnamed) || fail "the accessibility bus could not be read in $place"
   headerless=$($a11y headerless) || fail "the tables could not be read in $place"
   if [ -n "$unnamed$headerless" ]; then
@@ -47,13 +51,13 @@ visit_view() {
 # --- First start: the MIDI setup dialog comes up before any view --------------------------
 start_program "$work/demo/Gig.UPS" "$work/demo/Library.UPS"
 wait_for_window "Midi Setup"
-check_place "the MIDI setup dialog (first start)"
+check_place "the MIDI setup dialog (first start)" "Midi In Device:"
 send_keys "$window" Escape
 wait_for_window "Tarnwick - User Prog.*"
 main=$window
 
 # --- The four views -------------------------------------------------------------------------
-check_place "the UP file window"
+check_place "the UP file window" "Clear Filter"
 visit_view alt+d "Tarnwick - Disk Link" "the Disk Link view"
 visit_view alt+t "Tarnwick - Tone" "the Tone view"
 visit_view alt+k "Tarnwick - Keyboard" "the Keyboard view"
@@ -62,11 +66,11 @@ visit_view alt+f "Tarnwick - User Prog.*" "the UP file window (again)"
 # --- The dialogs from the menu ------------------------------------------------------------
 send_keys "$main" alt+m
 wait_for_window "Midi Setup"
-check_place "the MIDI setup dialog"
+check_place "the MIDI setup dialog" "Midi Out Device:"
 send_keys "$window" Escape
 send_keys "$main" alt+a
 wait_for_window "About"
-check_place "the About box"
+check_place "the About box" "OK"
 send_keys "$window" Escape
 
 send_keys "$main" alt+x
