@@ -11,6 +11,7 @@
 #include "app/view_geometry.h"
 #include "midi/midi_api.h"
 #include "ui/about_box.h"
+#include "ui/accessible_names.h"
 #include "ui/pictures.h"
 
 namespace tarnwick {
@@ -67,6 +68,7 @@ QWidget* frmMain::addView(QWidget* window, const char* windowName) {
   if (window == nullptr) window = CreatePlaceholderView(name, name, clientArea_);
   if (window->objectName().isEmpty()) window->setObjectName(name);
   if (window->parentWidget() != clientArea_) window->setParent(clientArea_);
+  NameCaptionlessControls(window);
   window->hide();
   return window;
 }
@@ -186,6 +188,7 @@ void frmMain::mnuMidiSetup_Click() {
 
 void frmMain::mnuAbout_Click() {
   frmAbout about(this);
+  NameCaptionlessControls(&about);
   about.exec();
 }
 

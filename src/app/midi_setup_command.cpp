@@ -1,11 +1,13 @@
 #include "app/midi_setup_command.h"
 
 #include "midi/frm_midi_setup.h"
+#include "ui/accessible_names.h"
 
 namespace tarnwick {
 
 void RunMidiSetupDialog(MidiApi& midi, MidiSettings& settings, UserDialogs& dialogs, QWidget* parent) {
   frmMidiSetup setup(midi, settings, dialogs, parent);
+  NameCaptionlessControls(&setup);
   setup.exec();
 }
 

@@ -10,7 +10,8 @@ Used by the end-to-end journeys (start the bus with start_accessibility_bus from
   a11y.py headers NAME                  the column header titles of that table, one a line
   a11y.py cell NAME ROW COL             the text of a cell
   a11y.py cell-center NAME ROW COL      "x y": the screen point in the middle of a cell
-  a11y.py unnamed                       every showing control that has no accessible name
+  a11y.py unnamed                       every showing control of some size that has no accessible name
+  a11y.py headerless                    every showing table with a column that has no header title
 
 ROLE is a pyatspi role name without the ROLE_ prefix ("table", "push button", "text").
 Objects are matched by exact accessible name. Exit 1 with a message when nothing matches.
@@ -86,6 +87,46 @@ def text_of(obj):
         return obj.name
 
 
+def place_of(obj):
+    """Where an object sits, for a message: the names (or roles) of its ancestors, outermost first."""
+    steps = []
+    node = obj.parent
+    while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION:
+        steps.append(node.name or f"[{node.getRoleName()}]")
+        node = node.parent
+    return " > ".join(reversed(steps))
+
+
+def describe(node):
+    hint = f", description \"{node.description}\"" if node.description else ""
+    return f"{node.getRoleName()} in {place_of(node)}{hint}, {node.childCount} children"
+
+
+def has_area(obj):
+    """False for a control of no size: the windows' focus sink ("Dummy") is one, never seen or tabbed to."""
+    _, _, width, height = extents(obj)
+    return width > 0 and height > 0
+
+
+def column_title(table, col):
+    title = table.getColumnDescription(col)
+    if title:
+        return title
+    header = table.getColumnHeader(col)
+    return text_of(header).strip() if header is not None else ""
+
+
+def headerless_tables():
+    """(table, column) for every column of a showing table whose header has no title."""
+    for node in walk(application()):
+        if node.getRole() != pyatspi.ROLE_TABLE:
+            continue
+        table = node.queryTable()
+        for col in range(table.nColumns):
+            if not column_title(table, col):
+                yield node, col
+
+
 def main(argv):
     if len(argv) < 2:
         sys.exit(__doc__)
@@ -104,7 +145,7 @@ def main(argv):
     elif command == "headers":
         table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
         for col in range(table.nColumns):
-            print(table.getColumnDescription(col) or text_of(table.getColumnHeader(col)))
+            print(column_title(table, col))
     elif command in ("cell", "cell-center"):
         table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
         cell = table.getAccessibleAt(int(args[1]), int(args[2]))
@@ -115,8 +156,11 @@ def main(argv):
             print(x + w // 2, y + h // 2)
     elif command == "unnamed":
         for node in walk(application()):
-            if node.getRole() in CONTROL_ROLES and not node.name:
-                print(f"{node.getRoleName()} (description \"{node.description}\", {node.childCount} children)")
+            if node.getRole() in CONTROL_ROLES and not node.name and has_area(node):
+                print(describe(node))
+    elif command == "headerless":
+        for node, col in headerless_tables():
+            print(f"column {col} of table \"{node.name}\" in {place_of(node)} has no header title")
     else:
         sys.exit(__doc__)
 

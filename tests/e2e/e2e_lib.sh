@@ -48,8 +48,8 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 settings="$XDG_CONFIG_HOME/Tarnwick/Tarnwick.ini"
 unset QT_QPA_PLATFORM TARNWICK_DATA_DIR
 
-start_program() {
-  TARNWICK_STARTUP_TIMING=1 "$program" >>"$work/program.log" 2>&1 &
+start_program() {  # [FILE0 [FILE1]]
+  TARNWICK_STARTUP_TIMING=1 "$program" "$@" >>"$work/program.log" 2>&1 &
   app_pid=$!
 }
 

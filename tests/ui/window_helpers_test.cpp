@@ -1,6 +1,10 @@
-// The wheel capture, the drawn edges, the message boxes of the Qt dialog seam and the About box.
+// The wheel capture, the drawn edges, the message boxes of the Qt dialog seam, the About box and
+// the names a screen reader says.
+#include <QAccessible>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,7 +13,9 @@
 #include <QtTest>
 
 #include "ui/about_box.h"
+#include "ui/accessible_names.h"
 #include "ui/edge_style.h"
+#include "ui/image_button.h"
 #include "ui/link_label.h"
 #include "ui/mouse_wheel.h"
 #include "ui/qt_user_dialogs.h"
@@ -178,6 +184,47 @@ class WindowHelpersTest : public QObject {
     QTest::mouseClick(about.findChild<LinkLabel*>("lblEmail"), Qt::LeftButton);
     QCOMPARE(opened, (std::vector<QUrl>{HomePageAddress(), MailAddress()}));
     QCOMPARE(MailAddress().scheme(), QStringLiteral("mailto"));
+  }
+
+  // What a screen reader says for each kind of control once the window is named.
+  void captionlessControlsAreNamedByTheirToolTip() {
+    QWidget window;
+    auto* picture = new ImageButton(QStringLiteral("CLEAR_FILTER"), &window);
+    picture->setToolTip(QStringLiteral("Clear Filter"));
+    auto* filter = new QLineEdit(&window);
+    filter->setToolTip(QStringLiteral("Name [Filter]"));
+    auto* captioned = new QPushButton(QStringLiteral("OK"), &window);
+    captioned->setToolTip(QStringLiteral("Close the dialog"));
+    auto* label = new QLabel(QStringLiteral("Tempo"), &window);
+    auto* labelled = new QSpinBox(&window);
+    labelled->setToolTip(QStringLiteral("Tempo [20 to 250]"));
+    label->setBuddy(labelled);
+    auto* listLabel = new QLabel(QStringLiteral("Midi &In Device:"), &window);
+    auto* list = new QListWidget(&window);
+    listLabel->setBuddy(list);
+    auto* chosen = new QLineEdit(&window);
+    chosen->setAccessibleName(QStringLiteral("Own name"));
+    chosen->setToolTip(QStringLiteral("Tip"));
+    auto* later = new QLineEdit(&window);
+
+    NameCaptionlessControls(&window);
+    const auto spoken = [](QWidget* widget) {
+      return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(spoken(picture), QStringLiteral("Clear Filter"));
+    QCOMPARE(spoken(filter), QStringLiteral("Name [Filter]"));
+    QCOMPARE(spoken(captioned), QStringLiteral("OK"));
+    QCOMPARE(spoken(labelled), QStringLiteral("Tempo"));
+    QCOMPARE(spoken(list), QStringLiteral("Midi In Device:"));
+    QCOMPARE(spoken(chosen), QStringLiteral("Own name"));
+
+    // The name follows the tip: a file box's tip becomes the path once a file is open.
+    later->setToolTip(QStringLiteral("/home/player/Gig.UPS"));
+    QCOMPARE(spoken(later), QStringLiteral("/home/player/Gig.UPS"));
+    picture->setToolTip(QStringLiteral("Go to Home"));
+    QCOMPARE(spoken(picture), QStringLiteral("Go to Home"));
+    NameCaptionlessControls(&window);  // naming twice changes nothing
+    QCOMPARE(picture->findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
   }
 };
 
