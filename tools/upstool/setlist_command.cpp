@@ -1,4 +1,3 @@
-#include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -7,24 +6,12 @@
 #include "command.h"
 #include "command_support.h"
 #include "commands.h"
-#include "setlist/pdf_document.h"
-#include "setlist/set_list.h"
+#include "setlist/set_list_file.h"
 #include "updata/atomic_file.h"
 #include "updata/utf8_path.h"
 
 namespace tarnwick::upstool {
 namespace {
-
-enum class SetListFormat { None, Csv, Html, Pdf };
-
-SetListFormat FormatOf(const std::string& path) {
-  std::string extension = std::filesystem::path(PathFromUtf8(path)).extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension == ".csv") return SetListFormat::Csv;
-  if (extension == ".html" || extension == ".htm") return SetListFormat::Html;
-  if (extension == ".pdf") return SetListFormat::Pdf;
-  return SetListFormat::None;
-}
 
 // Today's date in the local time zone, or the date of SOURCE_DATE_EPOCH when it is set, so that
 // a list made by a build script comes out the same every time.
@@ -40,23 +27,13 @@ std::string Today() {
 
 std::string FileTitle(const std::string& path) { return Utf8FromPath(PathFromUtf8(path).filename()); }
 
-std::string Render(const SetList& list, SetListFormat format, const PaperSize& paper) {
-  switch (format) {
-    case SetListFormat::Csv: return SetListCsv(list);
-    case SetListFormat::Html: return SetListHtml(list);
-    case SetListFormat::Pdf: return MakeSetListPdf(LayOutSetList(list), paper, list.title);
-    case SetListFormat::None: break;
-  }
-  return {};
-}
-
 }  // namespace
 
 int RunSetListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParsedArguments parsed = ParseArguments(args, {{"FILE"}, false, {}, {"-o", "--sort", "--paper"}});
   if (!parsed.error.empty()) return ReportUsageError(err, "setlist", parsed.error);
   const std::string outPath = parsed.Value("-o");
-  const SetListFormat format = FormatOf(outPath);
+  const SetListFormat format = SetListFormatOf(outPath);
   if (outPath.empty()) return ReportUsageError(err, "setlist", "-o OUT is required");
   if (format == SetListFormat::None) {
     return ReportUsageError(err, "setlist", "OUT must end in .pdf, .csv or .html, not \"" + outPath + "\"");
@@ -75,7 +52,7 @@ int RunSetListCommand(const std::vector<std::string>& args, std::ostream& out, s
   if (!LoadOrReport(file, parsed.operands[0], err)) return kExitFailure;
   SetList list{FileTitle(parsed.operands[0]), Today(), MakeSetListEntries(file)};
   SortSetList(list.entries, *sortColumn);
-  const std::string bytes = Render(list, format, paperName == "letter" ? kPaperLetter : kPaperA4);
+  const std::string bytes = RenderSetList(list, format, paperName == "letter" ? kPaperLetter : kPaperA4);
   const ByteChunk chunk{bytes.data(), bytes.size()};
   std::string error;
   if (!WriteFileAtomically(outPath, {&chunk, 1}, &error)) {

@@ -1,0 +1,30 @@
+#include "setlist/set_list_file.h"
+
+#include <cctype>
+
+#include "setlist/pdf_document.h"
+
+namespace tarnwick {
+
+SetListFormat SetListFormatOf(const std::string& utf8Path) {
+  const std::size_t dot = utf8Path.find_last_of("./");
+  if (dot == std::string::npos || utf8Path[dot] != '.') return SetListFormat::None;
+  std::string ending = utf8Path.substr(dot);
+  for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ending == ".csv") return SetListFormat::Csv;
+  if (ending == ".html" || ending == ".htm") return SetListFormat::Html;
+  if (ending == ".pdf") return SetListFormat::Pdf;
+  return SetListFormat::None;
+}
+
+std::string RenderSetList(const SetList& list, SetListFormat format, const PaperSize& paper) {
+  switch (format) {
+    case SetListFormat::Csv: return SetListCsv(list);
+    case SetListFormat::Html: return SetListHtml(list);
+    case SetListFormat::Pdf: return MakeSetListPdf(LayOutSetList(list), paper, list.title);
+    case SetListFormat::None: break;
+  }
+  return {};
+}
+
+}  // namespace tarnwick

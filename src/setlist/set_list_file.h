@@ -1,0 +1,17 @@
+// A set list as a file: the format a file name asks for, and the bytes of that file.
+#pragma once
+
+#include <string>
+
+#include "setlist/set_list.h"
+#include "setlist/set_list_pages.h"
+
+namespace tarnwick {
+
+enum class SetListFormat { None, Csv, Html, Pdf };
+// The format a file name asks for by its ending (".pdf", ".csv", ".html" or ".htm", any case).
+SetListFormat SetListFormatOf(const std::string& utf8Path);
+// The whole file of `list` in `format` (empty for None).
+std::string RenderSetList(const SetList& list, SetListFormat format, const PaperSize& paper);
+
+}  // namespace tarnwick
