@@ -10,6 +10,7 @@
 #include "app/view.h"
 #include "lists/name_lists.h"
 #include "midi/midi_settings.h"
+#include "updata/file_history.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
@@ -19,7 +20,9 @@ struct AppState {
   std::string dataFolder;     // where the name lists and the new-file template were found
 
   UPData up;                  // File 0 and File 1: records, headers, paths
-  std::array<bool, 2> modified{false, false};  // unsaved changes per file
+  // Per file, the changes since it was loaded, saved or started anew; a file has unsaved changes
+  // while its history is away from the saved state.
+  std::array<FileHistory, 2> history;
 
   // Paths kept from run to run that no command uses.
   std::string datStyleFilePath, datSongFilePath, styleSetFilePath, songSetFilePath;

@@ -95,7 +95,7 @@ QWidget* ProgramViews::createDiskLink(QWidget* parent) {
     return look;
   });
   QObject::connect(diskLink, &frmDL::fileModified, diskLink, [views](int file) {
-    if (views->upFile_ != nullptr) views->upFile_->markModified(file);
+    if (views->upFile_ != nullptr) views->upFile_->showFileChanged(file);
   });
   return diskLink;
 }
@@ -137,7 +137,7 @@ void ProgramViews::watchCaption(QWidget* view, std::function<void(const QString&
   AppState* state = &state_;
   auto detail = [state, onChange](const QString& caption) {
     // The file names join the caption only while one of them has unsaved changes.
-    onChange(state->modified[0] || state->modified[1] ? caption : QString());
+    onChange(state->history[0].Modified() || state->history[1].Modified() ? caption : QString());
   };
   QObject::connect(upFile_, &frmUPFile::captionChanged, upFile_, detail);
   detail(upFile_->caption());

@@ -3,6 +3,7 @@
 #include <QList>
 
 #include "updata/ansi_text.h"
+#include "updata/disk_link.h"
 
 namespace tarnwick {
 namespace {
@@ -30,7 +31,7 @@ bool RenameDiskLink(HeaderChanges& changes, int file, int index, const QString& 
   const UPSHeader before = changes.header(file);
   UPSHeader after = before;
   SetDiskLinkName(after, index, DiskLinkField(text));
-  return changes.ChangeFileHeader(file, before, after);
+  return changes.ChangeFileHeader(file, before, after, "Rename of " + NumToDLBnk(index));
 }
 
 bool CopyDiskLinkNames(HeaderChanges& changes, int source, const std::vector<int>& sourceIds,
@@ -44,7 +45,9 @@ bool CopyDiskLinkNames(HeaderChanges& changes, int source, const std::vector<int
     if (!ValidIndex(sourceIds[k]) || !ValidIndex(targetIds[k])) return false;
     SetDiskLinkName(after, targetIds[k], GetDiskLinkName(from, sourceIds[k]));
   }
-  return changes.ChangeFileHeader(target, before, after);
+  const std::size_t n = targetIds.size();
+  return changes.ChangeFileHeader(target, before, after,
+                                  "Copy of " + std::to_string(n) + (n == 1 ? " Disk Link name" : " Disk Link names"));
 }
 
 }  // namespace tarnwick

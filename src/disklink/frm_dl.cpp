@@ -16,6 +16,7 @@
 #include "ui/focus_park.h"
 #include "ui/image_button.h"
 #include "grid/grid_header_button.h"
+#include "ui/undo_shortcuts.h"
 
 namespace tarnwick {
 
@@ -29,7 +30,7 @@ std::optional<QString> EditNameInPopup(QWidget* parent, const NameEditRequest& r
 }
 
 frmDL::frmDL(AppState& state, QWidget* parent)
-    : QWidget(parent), state_(state), changes_(state.up, state.modified) {
+    : QWidget(parent), state_(state), changes_(state.up, state.history) {
   setObjectName(QStringLiteral("frmDL"));
   setWindowTitle(QStringLiteral("Disk Link"));
   editName_ = [this](const NameEditRequest& request) { return EditNameInPopup(this, request); };
@@ -44,6 +45,7 @@ frmDL::frmDL(AppState& state, QWidget* parent)
   layout->addStretch(1);
   dummy_ = CreateDummyButton(this);
   dummy_->installEventFilter(this);
+  AddUndoShortcuts(this, [this] { undoChange(activeSide_); }, [this] { redoChange(activeSide_); });
   // Load: both sides sorted ascending by ID.
   for (int s = 0; s < 2; ++s) {
     sel(s).sortOrder = 2;

@@ -1,7 +1,8 @@
 // The Disk Link view: the 111 Disk Link names of File 0 and File 1 side by side, each side
 // filtered, sorted, renamed in place through the name pop-up, and copied to the other side's
 // selection. The view owns no data: it shows and changes the headers of the two open files,
-// each change through HeaderChanges, which marks the file as having unsaved changes.
+// each change through HeaderChanges, which records it in the file's history (and so marks the
+// file as having unsaved changes).
 #pragma once
 
 #include <QWidget>
@@ -60,10 +61,13 @@ class frmDL : public QWidget {
 
   const DLSelection& selection(int side) const { return selections_[static_cast<std::size_t>(side)]; }
   int activeSide() const { return activeSide_; }
+  // Undo and redo of the last change of a side's file (Disk Link names or any other change).
+  bool undoChange(int side);
+  bool redoChange(int side);
   DLSide& side(int s) const { return *sides_[static_cast<std::size_t>(s)]; }
 
  signals:
-  // A rename or copy changed the header of `file` (already marked modified in the state).
+  // A rename, copy, undo or redo changed `file` (its history already holds the change).
   void fileModified(int file);
 
  protected:

@@ -54,6 +54,20 @@ void frmDL::copyToOtherSide(int source) {
   parkFocus();
 }
 
+bool frmDL::undoChange(int s) {
+  if (!state_.history[static_cast<std::size_t>(s)].Undo(state_.up.files[static_cast<std::size_t>(s)])) return false;
+  Fill_Grid_frmDL_DL(s);
+  emit fileModified(s);
+  return true;
+}
+
+bool frmDL::redoChange(int s) {
+  if (!state_.history[static_cast<std::size_t>(s)].Redo(state_.up.files[static_cast<std::size_t>(s)])) return false;
+  Fill_Grid_frmDL_DL(s);
+  emit fileModified(s);
+  return true;
+}
+
 DLFileLook frmDL::defaultFileLook(int s) const {
   const UPFile& file = state_.up.files[static_cast<std::size_t>(s)];
   const bool set = file.count == 192;

@@ -1,11 +1,13 @@
 // The one place where a file's header is changed by an edit (Disk Link renames and copies):
-// given the header before and after, it stores the new header and marks the file as having
-// unsaved changes. An edit that changes nothing writes and marks nothing. An undo hooks in here.
+// given the header before and after, it stores the new header and records the change in the
+// file's history, which marks the file as having unsaved changes and lets it be undone. An edit
+// that changes nothing writes and records nothing.
 #pragma once
 
 #include <array>
 #include <functional>
 
+#include "updata/file_history.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
@@ -20,12 +22,12 @@ class HeaderChanges {
  public:
   using Listener = std::function<void(const HeaderChange&)>;
 
-  HeaderChanges(UPData& data, std::array<bool, 2>& modified) : data_(data), modified_(modified) {}
+  HeaderChanges(UPData& data, std::array<FileHistory, 2>& history) : data_(data), history_(history) {}
 
-  // Stores `after` as the header of `file` and marks the file modified. Returns false, changing
-  // nothing, when `after` equals `before` or when the file's header is no longer `before` (an
-  // edit built on a stale copy must not overwrite newer changes).
-  bool ChangeFileHeader(int file, const UPSHeader& before, const UPSHeader& after);
+  // Stores `after` as the header of `file` and records the change as `what` ("Rename of D11").
+  // Returns false, changing nothing, when `after` equals `before` or when the file's header is
+  // no longer `before` (an edit built on a stale copy must not overwrite newer changes).
+  bool ChangeFileHeader(int file, const UPSHeader& before, const UPSHeader& after, std::string what);
 
   // Called after each stored change (the window marks and captions follow from here).
   void setListener(Listener listener) { listener_ = std::move(listener); }
@@ -34,7 +36,7 @@ class HeaderChanges {
 
  private:
   UPData& data_;
-  std::array<bool, 2>& modified_;
+  std::array<FileHistory, 2>& history_;
   Listener listener_;
 };
 

@@ -57,6 +57,22 @@ std::size_t FileStep::Bytes() const {
   return bytes;
 }
 
+FileStep HeaderStep(const UPSHeader& before, const UPSHeader& after, std::string what) {
+  FileStep step{FileStep::Kind::Header, std::move(what), {}, {}, {}, {}};
+  for (std::size_t i = 0; i < before.size();) {
+    if (before[i] == after[i]) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < before.size() && before[end] != after[end]) ++end;
+    step.patches.push_back({static_cast<int>(i), {before.begin() + static_cast<std::ptrdiff_t>(i), before.begin() + static_cast<std::ptrdiff_t>(end)},
+                            {after.begin() + static_cast<std::ptrdiff_t>(i), after.begin() + static_cast<std::ptrdiff_t>(end)}});
+    i = end;
+  }
+  return step;
+}
+
 bool RemoveRecordsAt(UPFile& file, const std::vector<int>& ascendingIDs) {
   if (ascendingIDs.empty()) return true;
   if (!Ascending(ascendingIDs) || ascendingIDs.front() < 0 || ascendingIDs.back() >= file.count) return false;

@@ -37,6 +37,9 @@ struct FileStep {
   std::size_t Bytes() const;
 };
 
+// The step of a header change: one patch per run of changed bytes (empty when nothing changed).
+FileStep HeaderStep(const UPSHeader& before, const UPSHeader& after, std::string what);
+
 // The inverse changes, as plain operations on a file. Each either completes or leaves the file
 // as it was (false: not enough memory, or IDs that do not fit the file).
 bool RemoveRecordsAt(UPFile& file, const std::vector<int>& ascendingIDs);

@@ -27,10 +27,10 @@ class BusyScope {
 
 }  // namespace
 
-FileCommands::FileCommands(UPData& data, std::array<bool, 2>& modified, UserDialogs& dialogs,
+FileCommands::FileCommands(UPData& data, std::array<FileHistory, 2>& history, UserDialogs& dialogs,
                            QString programFolder, QString templatePath)
     : data_(data),
-      modified_(modified),
+      history_(history),
       dialogs_(dialogs),
       programFolder_(std::move(programFolder)),
       templatePath_(std::move(templatePath)) {}
@@ -58,7 +58,7 @@ void FileCommands::install(int file, UPFile&& loaded, const QString& path) {
   target.count = loaded.count;
   target.header = loaded.header;
   target.path = Utf8(path);
-  modified_[static_cast<std::size_t>(file)] = false;
+  history_[static_cast<std::size_t>(file)].Reset();
 }
 
 void FileCommands::startNew(int file) {
@@ -72,7 +72,7 @@ void FileCommands::startNew(int file) {
                          UserDialogs::Icon::Critical);
   }
   target.path.clear();
-  modified_[static_cast<std::size_t>(file)] = false;
+  history_[static_cast<std::size_t>(file)].Reset();
   buttonsOf(file) = {false, true, false};
 }
 
@@ -103,7 +103,7 @@ bool FileCommands::Save(int file) {
     result = SaveUPSFile(slot(file), slot(file).path);
   }
   show(result.message);
-  if (result.ok) modified_[static_cast<std::size_t>(file)] = false;
+  if (result.ok) history_[static_cast<std::size_t>(file)].Reset();
   return result.ok;
 }
 
@@ -147,7 +147,7 @@ FileCommands::Outcome FileCommands::SaveAs(int file) {
     install(file, std::move(written), target);
   } else {
     slot(file).path = Utf8(target);
-    modified_[static_cast<std::size_t>(file)] = false;
+    history_[static_cast<std::size_t>(file)].Reset();
   }
   buttonsOf(file) = {true, true, true};
   buttonsOf(1 - file).save = true;
@@ -186,7 +186,7 @@ bool FileCommands::saveForReplace(int file) {
 }
 
 bool FileCommands::ConfirmReplace(int file) {
-  if (!modified_[static_cast<std::size_t>(file)]) return true;
+  if (!history_[static_cast<std::size_t>(file)].Modified()) return true;
   switch (dialogs_.askSaveDiscardCancel(UnsavedChangesQuestion(file, path(file)),
                                         QString::fromLatin1(kUnsavedChangesTitle))) {
     case UserDialogs::Answer::Save:

@@ -1,5 +1,5 @@
 // New, Open, Save, Save As and Open-From of the two grids, and the loading of the two files of
-// the last run, without widgets: they work on the two file slots and their modified flags and
+// the last run, without widgets: they work on the two file slots and their histories and
 // talk to the user only through UserDialogs. A replaced file with unsaved changes is never lost
 // silently: the user is asked to save it, discard it or cancel.
 #pragma once
@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "ui/user_dialogs.h"
+#include "updata/file_history.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
@@ -31,7 +32,7 @@ class FileCommands {
   // Busy(true) before and Busy(false) after each file read or write.
   using BusyHook = std::function<void(bool busy)>;
 
-  FileCommands(UPData& data, std::array<bool, 2>& modified, UserDialogs& dialogs, QString programFolder,
+  FileCommands(UPData& data, std::array<FileHistory, 2>& history, UserDialogs& dialogs, QString programFolder,
                QString templatePath);
 
   void setBusyHook(BusyHook hook) { busy_ = std::move(hook); }
@@ -63,7 +64,7 @@ class FileCommands {
   void show(const std::string& message);
 
   UPData& data_;
-  std::array<bool, 2>& modified_;
+  std::array<FileHistory, 2>& history_;
   UserDialogs& dialogs_;
   QString programFolder_;
   QString templatePath_;

@@ -28,7 +28,7 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
       state_(state),
       dialogs_(dialogs),
       midiOutOpen_(std::move(midiOutOpen)),
-      files_(state.up, state.modified, dialogs, QString::fromStdString(state.programFolder),
+      files_(state.up, state.history, dialogs, QString::fromStdString(state.programFolder),
              TemplatePath(QString::fromStdString(state.dataFolder))),
       panelFlags_(panelFlags) {
   setObjectName(QStringLiteral("frmUPFile"));
@@ -62,6 +62,7 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
     connectPane(file);
     connectEditing(file);
   }
+  connectHistory();
   QCoreApplication::instance()->installEventFilter(this);  // the window sees Space before its controls
   loadFilesOfLastRun();
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "upfile/file_commands.h"
 #include "upfile/grid_columns.h"
@@ -18,10 +19,13 @@
 #include "grid/grid_state.h"
 #include "upfile/record_edit.h"
 #include "upfile/transfers.h"
+#include "setlist/set_list.h"
 #include "upfile/up_edit_panel.h"
 
 class QHBoxLayout;
+class QMenu;
 class QModelIndex;
+class QPoint;
 class QPushButton;
 
 namespace tarnwick {
@@ -59,8 +63,14 @@ class frmUPFile : public QWidget {
   UPFilePanelFlags panelFlags() const { return panelFlags_; }
   // "SET1.UPS* | LIB.UPS": the two file names, "*" after each with unsaved changes.
   QString caption() const { return caption_; }
-  // For changes made elsewhere (Disk Link names, edits): marks the file and refreshes its grid.
-  void markModified(int file);
+  // After a change recorded in the file's history (here or elsewhere, such as Disk Link names):
+  // refreshes its grid and its unsaved-changes marks.
+  void showFileChanged(int file);
+  // Undo and redo of the file's last change; false when there is none to take.
+  bool undoChange(int file);
+  bool redoChange(int file);
+  // The context menu of a grid's rows: Undo and Redo naming the change, Print and Export Set List.
+  std::unique_ptr<QMenu> gridMenu(int file);
   void setHelpPresenter(HelpPresenter presenter) { showHelp_ = std::move(presenter); }
   void setUPSelectSender(UPSelectSender sender) { upSelect_ = std::move(sender); }
   // What the window does each time it becomes the visible view: both grids select their active
@@ -149,8 +159,15 @@ class frmUPFile : public QWidget {
   void sendUP(int id);
   const UPRecord* editedUP() const;
 
+  // undo, redo and set lists (frm_up_file_history.cpp)
+  void connectHistory();
+  void showGridMenu(int file, const QPoint& globalPos);
+  SetList setListOf(int file) const;
+  void printSetList(int file);
+  void exportSetList(int file);
+
   // transfers (frm_up_file_transfer.cpp)
-  void runTransfer(int target, const QString& busyText, const std::function<TransferResult()>& operation);
+  void runTransfer(int target, const QString& busyText, const std::function<TransferChange()>& operation);
   void onCopy(int source);
   void onInsert(int source);
   void onAppend(int source);

@@ -146,8 +146,8 @@ void frmUPFile::ReloadEditPanel() {
 }
 
 bool frmUPFile::ApplyEdit(const std::optional<RecordEdit>& edit) {
-  if (!edit || !ApplyRecordEdit(state_.up, state_.modified, *edit)) return false;
-  markModified(edit->file);  // refreshes the grid, which reloads the panel
+  if (!edit || !ApplyRecordEdit(state_.up, state_.history, *edit)) return false;
+  showFileChanged(edit->file);  // refreshes the grid, which reloads the panel
   return true;
 }
 

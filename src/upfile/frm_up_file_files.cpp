@@ -37,8 +37,7 @@ bool frmUPFile::confirmCloseAll() {
   return confirmed;
 }
 
-void frmUPFile::markModified(int file) {
-  state_.modified[static_cast<std::size_t>(file)] = true;
+void frmUPFile::showFileChanged(int file) {
   Refresh_Grid_frmUPFile_UP(file);
   showModifiedMarks();
 }
@@ -74,7 +73,7 @@ void frmUPFile::showModifiedMarks() {
   QStringList names;
   for (int file = 0; file < 2; ++file) {
     const QString path = files_.path(file);
-    const QString mark = state_.modified[static_cast<std::size_t>(file)] ? QStringLiteral("*") : QString();
+    const QString mark = state_.history[static_cast<std::size_t>(file)].Modified() ? QStringLiteral("*") : QString();
     pane(file).fileNameBox->setToolTip((path.isEmpty() ? QString::fromLatin1(kUnnamedFileToolTip) : path) +
                                        (mark.isEmpty() ? QString() : QStringLiteral(" *")));
     names << (path.isEmpty() ? QString::fromLatin1(kUnnamedFileToolTip) : FileNamePart(path)) + mark;

@@ -9,26 +9,26 @@
 
 namespace tarnwick {
 
-// Runs one transfer into `target` with its busy text on the row counter; a success marks the
-// target modified and refreshes its grid, a failure shows why and leaves everything as it was.
+// Runs one transfer into `target` with its busy text on the row counter; a success goes into the
+// target's history (which marks it modified) and refreshes its grid, a failure shows why and
+// leaves everything as it was.
 void frmUPFile::runTransfer(int target, const QString& busyText,
-                            const std::function<TransferResult()>& operation) {
-  TransferResult result;
+                            const std::function<TransferChange()>& operation) {
+  TransferChange change;
   {
     Hourglass busy;
     if (!busyText.isEmpty()) {
       pane(target).counter->setText(busyText);
       pane(target).counter->repaint();
     }
-    result = operation();
+    change = operation();
   }
-  if (result) {
-    state_.modified[static_cast<std::size_t>(target)] = true;
-    Refresh_Grid_frmUPFile_UP(target);
-    showModifiedMarks();
+  if (change.result) {
+    state_.history[static_cast<std::size_t>(target)].Record(std::move(change.step));
+    showFileChanged(target);
   } else {
     showCounts(target);
-    if (!result.message.empty()) dialogs_.showMessage(QString::fromStdString(result.message));
+    if (!change.result.message.empty()) dialogs_.showMessage(QString::fromStdString(change.result.message));
   }
   parkFocus();
 }
@@ -38,7 +38,7 @@ void frmUPFile::onCopy(int source) {
   const std::vector<int> from = SelectedIDs(grid(source), model(source).rowIDs());
   const std::vector<int> to = SelectedIDs(grid(target), model(target).rowIDs());
   if (from.empty() || from.size() != to.size()) return;
-  runTransfer(target, QString(), [&] { return CopyUPs(upFile(source), from, upFile(target), to); });
+  runTransfer(target, QString(), [&] { return CopyUPsStep(upFile(source), from, upFile(target), to); });
 }
 
 void frmUPFile::onInsert(int source) {
@@ -47,7 +47,7 @@ void frmUPFile::onInsert(int source) {
   if (from.empty() || shownRows(target) == 0) return;
   const int position = std::max(0, model(target).idAt(grid(target).SelRow));
   runTransfer(target, QStringLiteral(" Ins"),
-              [&] { return InsertUPs(upFile(source), from, upFile(target), position); });
+              [&] { return InsertUPsStep(upFile(source), from, upFile(target), position); });
 }
 
 void frmUPFile::onAppend(int source) {
@@ -55,14 +55,14 @@ void frmUPFile::onAppend(int source) {
   const std::vector<int> from = SelectedIDs(grid(source), model(source).rowIDs());
   if (from.empty()) return;
   runTransfer(target, QStringLiteral(" Add"),
-              [&] { return AppendUPs(upFile(source), from, upFile(target)); });
+              [&] { return AppendUPsStep(upFile(source), from, upFile(target)); });
 }
 
 void frmUPFile::onDelete(int file) {
   if (upFile(file).count == 0) return;
   std::vector<int> doomed = SelectedIDs(grid(file), model(file).rowIDs());
   if (doomed.empty()) return;
-  runTransfer(file, QStringLiteral(" Del"), [&] { return DeleteUPs(upFile(file), std::move(doomed)); });
+  runTransfer(file, QStringLiteral(" Del"), [&] { return DeleteUPsStep(upFile(file), std::move(doomed)); });
 }
 
 }  // namespace tarnwick

@@ -18,16 +18,25 @@ bool Storable(char32_t ch) {
   return ch == U'?' || UnicodeToAnsi(ch) != '?';
 }
 
+std::string FieldChangeName(int offset) {
+  if (offset == kUPNameOffset) return "Rename";
+  if (offset == kStyleNameOffset) return "Style";
+  return "Song";
+}
+
 }  // namespace
 
-bool ApplyRecordEdit(UPData& data, std::array<bool, 2>& modified, const RecordEdit& edit) {
+bool ApplyRecordEdit(UPData& data, std::array<FileHistory, 2>& history, const RecordEdit& edit) {
   if (FileOf(data, edit.file, edit.id) == nullptr || edit.before == edit.after) return false;
   UPRecord& stored = data.files[static_cast<std::size_t>(edit.file)].up(edit.id);
   if (stored != edit.before) return false;
   stored = edit.after;
-  modified[static_cast<std::size_t>(edit.file)] = true;
+  history[static_cast<std::size_t>(edit.file)].Record(
+      {FileStep::Kind::Overwrite, edit.what, {edit.id}, {edit.before}, {edit.after}, {}});
   return true;
 }
+
+std::string UPNameForHistory(int id) { return id < kSetUPCount ? NumToUPBnk(id) : "ID " + std::to_string(id); }
 
 std::optional<std::string> EncodeText8(const QString& text) {
   std::string bytes;
@@ -45,7 +54,7 @@ std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, in
   if (slot == nullptr || !bytes) return std::nullopt;
   const UPRecord& stored = slot->up(id);
   if (*bytes == TrimBlanks(GetUPText8(stored, offset))) return std::nullopt;
-  RecordEdit edit{file, id, stored, stored};
+  RecordEdit edit{file, id, stored, stored, FieldChangeName(offset) + " of " + UPNameForHistory(id)};
   SetUPText8(edit.after, offset, *bytes);
   return edit;
 }
@@ -53,7 +62,7 @@ std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, in
 std::optional<RecordEdit> TempoEdit(const UPData& data, int file, int id, int tempo) {
   const UPFile* slot = FileOf(data, file, id);
   if (slot == nullptr) return std::nullopt;
-  RecordEdit edit{file, id, slot->up(id), slot->up(id)};
+  RecordEdit edit{file, id, slot->up(id), slot->up(id), "Tempo of " + UPNameForHistory(id)};
   SetUPTempo(edit.after, tempo);
   if (edit.after == edit.before) return std::nullopt;
   return edit;

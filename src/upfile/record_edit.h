@@ -1,6 +1,6 @@
 // Every change the user makes to a UP goes through ApplyRecordEdit: one record of one file,
-// given as it was and as it is to become. Keeping the record before the change is what an undo
-// needs; the edits here are the four fields the user can change (name, style name, song name,
+// given as it was and as it is to become, recorded in the file's history so that it can be
+// undone; the edits here are the four fields the user can change (name, style name, song name,
 // tempo).
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "updata/file_history.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
@@ -18,12 +19,17 @@ struct RecordEdit {
   int id = 0;
   UPRecord before{};
   UPRecord after{};
+  std::string what;  // for the Undo and Redo menu entries: "Rename of A14"
 };
 
-// Writes `edit.after` over the record and marks the file modified. Writes nothing and returns
-// false when before and after are the same, when the ID is not in the file, or when the stored
-// record is no longer `edit.before` (an edit made on a record that has changed since).
-bool ApplyRecordEdit(UPData& data, std::array<bool, 2>& modified, const RecordEdit& edit);
+// Writes `edit.after` over the record and records the change in the file's history (which marks
+// the file modified). Writes nothing and returns false when before and after are the same, when
+// the ID is not in the file, or when the stored record is no longer `edit.before` (an edit made
+// on a record that has changed since).
+bool ApplyRecordEdit(UPData& data, std::array<FileHistory, 2>& history, const RecordEdit& edit);
+
+// "A14" for the first 192 UPs, "ID 523" beyond: how the Undo and Redo entries name a UP.
+std::string UPNameForHistory(int id);
 
 // The 8-bit form of a text typed by the user, or nothing when a character has no byte in the
 // file's code page (Windows-1252) or is a control character (line break, tab): such a text

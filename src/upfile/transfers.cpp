@@ -1,6 +1,7 @@
 #include "upfile/transfers.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
 
 namespace tarnwick {
@@ -100,6 +101,71 @@ TransferResult DeleteUPs(UPFile& file, std::vector<int> ids) {
   }
   SetUPCount(file, write);  // shrinking cannot fail
   return Done();
+}
+
+namespace {
+
+std::string CountOfUPs(const char* what, std::size_t n) {
+  return std::string(what) + " of " + std::to_string(n) + (n == 1 ? " UP" : " UPs");
+}
+
+// Everything a step keeps is gathered before the file changes, so that running out of memory
+// can only refuse the transfer, never leave a change without its step.
+TransferChange AddedStep(const UPFile& source, const std::vector<int>& sourceIDs, int position, const char* what,
+                         const char* failedMessage, const std::function<TransferResult()>& transfer) {
+  TransferChange change{{}, {FileStep::Kind::Insert, CountOfUPs(what, sourceIDs.size()), {}, {}, {}, {}}};
+  try {
+    if (AllIn(sourceIDs, source)) change.step.after = Gather(source, sourceIDs);
+    change.step.ids.resize(sourceIDs.size());
+  } catch (const std::bad_alloc&) {
+    change.result = Failed(failedMessage);
+    return change;
+  }
+  for (std::size_t k = 0; k < sourceIDs.size(); ++k) change.step.ids[k] = position + static_cast<int>(k);
+  change.result = transfer();
+  return change;
+}
+
+}  // namespace
+
+TransferChange CopyUPsStep(const UPFile& source, const std::vector<int>& sourceIDs, UPFile& target,
+                           const std::vector<int>& targetIDs) {
+  TransferChange change{{}, {FileStep::Kind::Overwrite, CountOfUPs("Copy", targetIDs.size()), targetIDs, {}, {}, {}}};
+  if (sourceIDs.size() != targetIDs.size() || !AllIn(sourceIDs, source) || !AllIn(targetIDs, target)) {
+    change.result = Failed(kCopyFailedMessage);
+    return change;
+  }
+  try {
+    change.step.before = Gather(target, targetIDs);
+    change.step.after = Gather(source, sourceIDs);
+  } catch (const std::bad_alloc&) {
+    change.result = Failed(kCopyFailedMessage);
+    return change;
+  }
+  change.result = CopyUPs(source, sourceIDs, target, targetIDs);
+  return change;
+}
+
+TransferChange InsertUPsStep(const UPFile& source, const std::vector<int>& sourceIDs, UPFile& target, int position) {
+  return AddedStep(source, sourceIDs, position, "Insert", kInsertFailedMessage, [&] { return InsertUPs(source, sourceIDs, target, position); });
+}
+
+TransferChange AppendUPsStep(const UPFile& source, const std::vector<int>& sourceIDs, UPFile& target) {
+  return AddedStep(source, sourceIDs, target.count, "Append", kAppendFailedMessage, [&] { return AppendUPs(source, sourceIDs, target); });
+}
+
+TransferChange DeleteUPsStep(UPFile& file, std::vector<int> ids) {
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  TransferChange change{{}, {FileStep::Kind::Remove, CountOfUPs("Delete", ids.size()), ids, {}, {}, {}}};
+  try {
+    if (AllIn(ids, file)) change.step.before = Gather(file, ids);
+  } catch (const std::bad_alloc&) {
+    change.result = Failed(kDeleteFailedMessage);
+    return change;
+  }
+  change.result = DeleteUPs(file, std::move(ids));
+  return change;
 }
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "updata/file_history.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
@@ -36,5 +37,17 @@ TransferResult AppendUPs(const UPFile& source, const std::vector<int>& sourceIDs
 
 // Removes the given IDs (any order, repeats allowed); the others close up in their order.
 TransferResult DeleteUPs(UPFile& file, std::vector<int> ids);
+
+// The same four transfers as changes that can be undone: on success, `step` holds what the
+// transfer changed in its target ("Copy of 3 UPs", ...), ready for the target's history.
+struct TransferChange {
+  TransferResult result;
+  FileStep step;
+};
+TransferChange CopyUPsStep(const UPFile& source, const std::vector<int>& sourceIDs, UPFile& target,
+                           const std::vector<int>& targetIDs);
+TransferChange InsertUPsStep(const UPFile& source, const std::vector<int>& sourceIDs, UPFile& target, int position);
+TransferChange AppendUPsStep(const UPFile& source, const std::vector<int>& sourceIDs, UPFile& target);
+TransferChange DeleteUPsStep(UPFile& file, std::vector<int> ids);
 
 }  // namespace tarnwick

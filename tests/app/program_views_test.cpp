@@ -38,7 +38,7 @@ class ProgramViewsTest : public QObject {
     QCOMPARE(dialogs.shown.size(), shownAtStart);
 
     QVERIFY(RenameDiskLink(diskLink->headerChanges(), 1, 0, QStringLiteral("New name")));
-    QVERIFY(state.modified[1]);
+    QVERIFY(state.history[1].Modified());
     QVERIFY(!captions.isEmpty());
     QVERIFY2(captions.last().contains(QStringLiteral("*")), qPrintable(captions.last()));
 

@@ -10,8 +10,8 @@ namespace {
 
 struct TwoFiles {
   UPData data;
-  std::array<bool, 2> modified{false, false};
-  HeaderChanges changes{data, modified};
+  std::array<FileHistory, 2> history;
+  HeaderChanges changes{data, history};
   std::vector<HeaderChange> heard;
 
   TwoFiles() {
@@ -66,7 +66,7 @@ TEST(DiskLinkEdits, RenameChangesOnlyTheNameBytesAndMarksOnlyChanges) {
   const UPSHeader original = files.data.files[0].header;
 
   EXPECT_TRUE(RenameDiskLink(files.changes, 0, 4, QString()));
-  EXPECT_FALSE(files.modified[1]);
+  EXPECT_FALSE(files.history[1].Modified());
   ASSERT_EQ(files.heard.size(), 1u);
   EXPECT_EQ(files.heard[0].before, original);
   EXPECT_TRUE(RenameDiskLink(files.changes, 0, 5, QStringLiteral("\u20ac 5")));
@@ -77,11 +77,16 @@ TEST(DiskLinkEdits, RenameChangesOnlyTheNameBytesAndMarksOnlyChanges) {
   SetDiskLinkName(expected, 4, "        ");
   SetDiskLinkName(expected, 5, "\x80 5     ");
   EXPECT_EQ(files.data.files[0].header, expected);
+  // Each rename is a step of its own that undoes to the exact bytes before it.
+  EXPECT_EQ(files.history[0].UndoWhat(), "Rename of C36");
+  ASSERT_TRUE(files.history[0].Undo(files.data.files[0]) && files.history[0].Undo(files.data.files[0]));
+  EXPECT_EQ(files.data.files[0].header, original);
+  EXPECT_FALSE(files.history[0].Modified());
 
   TwoFiles unchanged;
   EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 2, QStringLiteral("Right2")));
   EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 111, QStringLiteral("Nowhere")));
-  EXPECT_FALSE(unchanged.modified[1]);
+  EXPECT_FALSE(unchanged.history[1].Modified());
   EXPECT_TRUE(unchanged.heard.empty());
 }
 
@@ -90,10 +95,10 @@ TEST(DiskLinkEdits, AChangeBuiltOnAStaleHeaderIsRefused) {
   const UPSHeader before = files.data.files[0].header;
   UPSHeader after = before;
   SetDiskLinkName(after, 0, "First   ");
-  ASSERT_TRUE(files.changes.ChangeFileHeader(0, before, after));
+  ASSERT_TRUE(files.changes.ChangeFileHeader(0, before, after, "Edit"));
   UPSHeader late = before;
   SetDiskLinkName(late, 1, "Late    ");
-  EXPECT_FALSE(files.changes.ChangeFileHeader(0, before, late));
+  EXPECT_FALSE(files.changes.ChangeFileHeader(0, before, late, "Edit"));
   EXPECT_EQ(files.name(0, 0), "First   ");
   EXPECT_EQ(files.name(0, 1), "Left1   ");
 }

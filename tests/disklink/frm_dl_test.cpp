@@ -157,8 +157,8 @@ class FrmDLTest : public QObject {
     QCOMPARE(f.stored(1, 7), std::string("L108    "));
     QCOMPARE(f.stored(1, 8), std::string("R8      "));
     QCOMPARE(f.cell(1, 5, 2), QStringLiteral("L110    "));
-    QVERIFY(f.state.modified[1]);
-    QVERIFY(!f.state.modified[0]);
+    QVERIFY(f.state.history[1].Modified());
+    QVERIFY(!f.state.history[0].Modified());
     QCOMPARE(marked.count(), 1);
     QCOMPARE(marked.at(0).at(0).toInt(), 1);
   }
@@ -175,12 +175,23 @@ class FrmDLTest : public QObject {
     QCOMPARE(f.requests[0].fill, f.state.fileColor[1]);
     QVERIFY(f.requests[0].alignment & Qt::AlignLeft);
     QCOMPARE(f.stored(1, 3), std::string("Ten char"));
-    QVERIFY(f.state.modified[1]);
+    QVERIFY(f.state.history[1].Modified());
 
     f.answer = QString();
     f.doubleClickName(1, 3);
     QCOMPARE(f.stored(1, 3), std::string("        "));
     QCOMPARE(f.find<QLineEdit>("txt_Sel_ID", 1)->text(), QStringLiteral("3"));
+
+    // Ctrl+Z takes the renames of the active side back one at a time, Ctrl+Y brings one again.
+    QWidget* grid = f.view->findChild<QWidget*>(QStringLiteral("Grid_frmDL_DL_1"));
+    QVERIFY(grid != nullptr);
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.stored(1, 3), std::string("Ten char"));
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.stored(1, 3), std::string("  Pad   "));
+    QVERIFY(!f.state.history[1].Modified());
+    QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(f.cell(1, 3, 2), QStringLiteral("Ten char"));
 
     // The keyboard's way: from the parked focus, Down moves the grid and F2 renames.
     f.answer = QStringLiteral("Keys");
@@ -216,7 +227,7 @@ class FrmDLTest : public QObject {
     f.answer = QStringLiteral("Pad");  // accepted as shown: the blanks around it stay
     f.doubleClickName(0, 9);
     QCOMPARE(f.stored(0, 9), std::string("  Pad   "));
-    QVERIFY(!f.state.modified[0]);
+    QVERIFY(!f.state.history[0].Modified());
     QCOMPARE(marked.count(), 0);
   }
 
@@ -239,7 +250,7 @@ class FrmDLTest : public QObject {
     typist.start();
     f.doubleClickName(0, 2);
     QCOMPARE(f.stored(0, 2), std::string("L2abcd  "));
-    QVERIFY(f.state.modified[0]);
+    QVERIFY(f.state.history[0].Modified());
   }
 };
 

@@ -39,9 +39,16 @@ class FileCommandsTest : public ::testing::Test {
   testing::TempFolder folder;
   QString programFolder = QString::fromStdString(folder.path().string());
   UPData data;
-  std::array<bool, 2> modified{false, false};
+  std::array<FileHistory, 2> history;
   testing::RecordingDialogs dialogs;
-  FileCommands commands{data, modified, dialogs, programFolder, TemplatePath(programFolder)};
+  FileCommands commands{data, history, dialogs, programFolder, TemplatePath(programFolder)};
+
+  // An unsaved change to `file` (its record 0 rewritten as it was).
+  void change(int file) {
+    const UPRecord up = data.files[static_cast<std::size_t>(file)].up(0);
+    history[static_cast<std::size_t>(file)].Record({FileStep::Kind::Overwrite, "Edit", {0}, {up}, {up}, {}});
+  }
+  bool modified(int file) const { return history[static_cast<std::size_t>(file)].Modified(); }
 };
 
 TEST_F(FileCommandsTest, NewStartsFromTheTemplate) {
@@ -57,7 +64,7 @@ TEST_F(FileCommandsTest, NewStartsFromTheTemplate) {
 TEST_F(FileCommandsTest, OpenAsksFirstThenReads) {
   testing::WriteBytes(folder.file("bad.ups"), "not a ups file");
   data.files[0] = testing::SampleFile(3);
-  modified[0] = true;
+  change(0);
   dialogs.fileNames = {file("bad.ups")};
   dialogs.answers = {Answer::Discard};
   EXPECT_EQ(commands.Open(0), Outcome::Unchanged);
@@ -65,7 +72,7 @@ TEST_F(FileCommandsTest, OpenAsksFirstThenReads) {
   EXPECT_EQ(dialogs.shown[1].kind, Kind::SaveDiscardCancel);
   EXPECT_TRUE(dialogs.messages().at(0).endsWith(QStringLiteral(" Is NOT a Valid User Program File")));
   EXPECT_EQ(count(0), 3);
-  EXPECT_TRUE(modified[0]);
+  EXPECT_TRUE(modified(0));
 
 }
 
@@ -74,13 +81,13 @@ TEST_F(FileCommandsTest, OpenAnsweredWithSaveReadsTheSavedFile) {
   data.files[0].path = folder.file("set.ups");
   ASSERT_EQ(commands.LoadAtStart(0), Outcome::Replaced);
   SetUPCount(data.files[0], 4);  // one UP deleted since the file was read
-  modified[0] = true;
+  change(0);
   dialogs.fileNames = {file("set.ups")};
   dialogs.answers = {Answer::Save};
   EXPECT_EQ(commands.Open(0), Outcome::Replaced);
   EXPECT_EQ(countOnDisk("set.ups"), 4);
   EXPECT_EQ(count(0), 4);
-  EXPECT_FALSE(modified[0]);
+  EXPECT_FALSE(modified(0));
 }
 
 TEST_F(FileCommandsTest, OpenFromAnsweredWithSaveReadsTheSavedFile) {
@@ -90,18 +97,18 @@ TEST_F(FileCommandsTest, OpenFromAnsweredWithSaveReadsTheSavedFile) {
   data.files[1].path = folder.file("set.ups");
   ASSERT_EQ(commands.LoadAtStart(1), Outcome::Replaced);
   SetUPCount(data.files[0], 2);
-  modified[0] = true;
+  change(0);
   dialogs.answers = {Answer::Save};
   EXPECT_EQ(commands.OpenFrom(1), Outcome::Replaced);
   EXPECT_EQ(countOnDisk("set.ups"), 2);
   EXPECT_EQ(count(0), 2);
-  EXPECT_FALSE(modified[0]);
+  EXPECT_FALSE(modified(0));
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFile) {
   ASSERT_TRUE(WriteSampleFile(folder.file("set.ups"), 9));
   data.files[0] = testing::SampleFile(2);
-  modified[0] = true;
+  change(0);
   dialogs.fileNames = {file("set")};
   dialogs.answers = {Answer::No};
   EXPECT_EQ(commands.SaveAs(0), Outcome::Unchanged);
@@ -109,19 +116,19 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFile) {
   EXPECT_EQ(dialogs.shown[1].kind, Kind::YesNo);
   EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("Save File"));
   EXPECT_EQ(countOnDisk("set.ups"), 9);
-  EXPECT_TRUE(modified[0]);
+  EXPECT_TRUE(modified(0));
 }
 
 // Closing asks about each changed file; a cancel, or a save that gets no name, stops it.
 TEST_F(FileCommandsTest, CloseAllStopsAtTheFirstCancelOrFailedSave) {
   data.files[0] = testing::SampleFile(2);
   data.files[1] = testing::SampleFile(3);
-  modified = {true, true};
+  change(0), change(1);
   dialogs.answers = {Answer::Discard, Answer::Cancel};
   EXPECT_FALSE(commands.ConfirmCloseAll());
   dialogs.answers = {Answer::Save};
   EXPECT_FALSE(commands.ConfirmCloseAll());
-  EXPECT_TRUE(modified[0] && modified[1]);
+  EXPECT_TRUE(modified(0) && modified(1));
   EXPECT_EQ(count(1), 3);
   dialogs.answers = {Answer::Discard, Answer::Discard};
   EXPECT_TRUE(commands.ConfirmCloseAll());

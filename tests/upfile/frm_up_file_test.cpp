@@ -1,5 +1,6 @@
 // The UP file window worked through its own controls: sorting and re-selection, the filter
 // boxes, the file commands, the unsaved-changes questions and the transfers between the grids.
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QWheelEvent>
@@ -20,6 +21,49 @@ class FrmUPFileTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y act on the file touched last, the grid menu names the change,
+  // and the unsaved mark comes and goes with the history.
+  void undoAndRedoFollowTheActiveFileAndTheMark() {
+    WindowFixture fixture(4, 3);
+    fixture.selectRows(1, 0, 1);
+    fixture.press("cmd_Grid_frmUPFile_UP_Delete", 1);
+    QCOMPARE(fixture.shownIDs(1), (IDs{0}));
+    std::unique_ptr<QMenu> menu = fixture.window->gridMenu(1);
+    QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Undo Delete of 2 UPs"));
+    QVERIFY(menu->actions()[0]->isEnabled());
+    QCOMPARE(menu->actions()[1]->text(), QStringLiteral("Redo"));
+    QVERIFY(!menu->actions()[1]->isEnabled());
+    QVERIFY(!fixture.window->gridMenu(0)->actions()[0]->isEnabled());
+
+    QTest::keyClick(fixture.grid(1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(MarkOf(fixture.file(1).up(1)), 1001);
+    QCOMPARE(fixture.shownIDs(1), (IDs{0, 1, 2}));
+    QVERIFY(!fixture.state.history[1].Modified());
+    QCOMPARE(fixture.window->caption(), QStringLiteral("file0.ups | file1.ups"));
+    QTest::keyClick(fixture.grid(1), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(fixture.shownIDs(1), (IDs{0}));
+    QTest::keyClick(fixture.grid(1), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(fixture.grid(1), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(fixture.file(1).count, 1);
+    QVERIFY(fixture.state.history[1].Modified());
+    QCOMPARE(fixture.file(0).count, 4);  // the other file is untouched throughout
+  }
+
+  // Export writes the rows as the grid shows them, in the format of the chosen ending.
+  void exportedSetListsFollowTheGridsOrder() {
+    WindowFixture fixture(3, 2);
+    fixture.press("cmd_GridHeader", 0);  // ID descending
+    fixture.dialogs.fileNames = {fixture.filePath("list.csv"), fixture.filePath("list.txt")};
+    std::unique_ptr<QMenu> menu = fixture.window->gridMenu(0);
+    QCOMPARE(menu->actions()[4]->text(), QStringLiteral("Export Set List…"));
+    menu->actions()[4]->trigger();
+    const std::string csv = testing::ReadBytes(fixture.filePath("list.csv").toStdString());
+    QVERIFY(csv.find("id,up,name,style,tempo,song\n2,A13,") == 0);
+    QVERIFY(csv.find("\n0,A11,") != std::string::npos);
+    fixture.window->gridMenu(0)->actions()[4]->trigger();  // an ending that names no format
+    QVERIFY(fixture.dialogs.shown.back().text.startsWith(QStringLiteral("A set list is exported as")));
+  }
+
   void headerClicksCycleTheSortAndKeepTheActiveUPOnItsPage() {
     WindowFixture fixture(100, 5);
     fixture.selectRows(0, 75, 75);
@@ -187,7 +231,7 @@ class FrmUPFileTest : public QObject {
     QSignalSpy captions(fixture.window.get(), &frmUPFile::captionChanged);
     fixture.selectRows(0, 1, 2);
     fixture.press("cmd_Grid_frmUPFile_UP_Append", 0);
-    QVERIFY(fixture.state.modified[1] && !fixture.state.modified[0]);
+    QVERIFY(fixture.state.history[1].Modified() && !fixture.state.history[0].Modified());
     QVERIFY(fixture.find<QLineEdit>("txt_UPS_FileName", 1)->toolTip().endsWith(QStringLiteral(" *")));
     QCOMPARE(captions.count(), 1);
     QCOMPARE(fixture.window->caption(), QStringLiteral("file0.ups | file1.ups*"));
@@ -200,7 +244,7 @@ class FrmUPFileTest : public QObject {
     QCOMPARE(fixture.dialogs.shown[0].title, QStringLiteral("Unsaved Changes"));
     QCOMPARE(fixture.shownIDs(1), (IDs{0, 1, 2, 3}));
     QCOMPARE(MarkOf(fixture.file(1).up(3)), 2);
-    QVERIFY(fixture.state.modified[1]);
+    QVERIFY(fixture.state.history[1].Modified());
 
     fixture.dialogs.answers = {Answer::Save};
     QVERIFY(fixture.window->confirmCloseAll());
@@ -296,7 +340,7 @@ class FrmUPFileTest : public QObject {
     QCOMPARE(fixture.dialogs.messages(), QStringList{QStringLiteral("More than 65535 ID's - Append Failed")});
     QCOMPARE(fixture.dialogs.shown[0].title, QStringLiteral("Tarnwick"));
     QCOMPARE(fixture.file(1).count, kMaxUPCount - 1);
-    QVERIFY(!fixture.state.modified[1]);
+    QVERIFY(!fixture.state.history[1].Modified());
 
     fixture.selectRows(0, 2, 2);
     fixture.press("cmd_Grid_frmUPFile_UP_Append", 0);

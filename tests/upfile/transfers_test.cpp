@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <random>
 
@@ -71,6 +72,47 @@ TEST(Transfer, DeleteClosesUpLikeRemovingOneByOne) {
     ASSERT_TRUE(DeleteUPs(file, doomed));
     ASSERT_EQ(Marks(file), expected);
   }
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// Each transfer, recorded as a step, is undone to the file's exact bytes and redone to the same
+// result as the transfer itself.
+TEST(TransferStep, EveryTransferUndoesAndRedoesByteForByte) {
+  const UPFile source = testing::SampleFile(6, 1000);
+  struct Case {
+    const char* what;
+    std::function<TransferChange(UPFile&)> run;
+  };
+  const Case cases[] = {
+      {"Copy of 2 UPs", [&](UPFile& t) { return CopyUPsStep(source, {4, 1}, t, {5, 0}); }},
+      {"Insert of 3 UPs", [&](UPFile& t) { return InsertUPsStep(source, {5, 0, 2}, t, 2); }},
+      {"Append of 1 UP", [&](UPFile& t) { return AppendUPsStep(source, {3}, t); }},
+      {"Delete of 3 UPs", [&](UPFile& t) { return DeleteUPsStep(t, {5, 1, 3, 1}); }},
+  };
+  for (const Case& c : cases) {
+    UPFile target = testing::SampleFile(7);
+    const UPFile before = target;
+    TransferChange change = c.run(target);
+    ASSERT_TRUE(change.result) << c.what;
+    EXPECT_EQ(change.step.what, c.what);
+    const UPFile after = target;
+    FileHistory history;
+    history.Record(std::move(change.step));
+    ASSERT_TRUE(history.Undo(target));
+    EXPECT_EQ(Marks(target), Marks(before)) << c.what;
+    EXPECT_TRUE(std::equal(before.records.begin(), before.records.begin() + before.count, target.records.begin()));
+    ASSERT_TRUE(history.Redo(target));
+    EXPECT_EQ(Marks(target), Marks(after)) << c.what;
+  }
+  // A refused transfer changes nothing and gives no step to record.
+  UPFile full = testing::SampleFile(3);
+  EXPECT_FALSE(DeleteUPsStep(full, {3}).result);
+  EXPECT_EQ(full.count, 3);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ class RecordEditTest : public ::testing::Test {
   const UPRecord& up(int file, int id) const { return data.files[static_cast<std::size_t>(file)].up(id); }
 
   UPData data;
-  std::array<bool, 2> modified{false, false};
+  std::array<FileHistory, 2> history;
 };
 
 TEST_F(RecordEditTest, AnEditChangesOnlyItsRecordAndMarksOnlyItsFile) {
@@ -27,9 +27,11 @@ TEST_F(RecordEditTest, AnEditChangesOnlyItsRecordAndMarksOnlyItsFile) {
   const std::optional<RecordEdit> edit =
       TextFieldEdit(data, 1, 1, kSongNameOffset, QStringLiteral("Waltz"));
   ASSERT_TRUE(edit.has_value());
-  EXPECT_TRUE(ApplyRecordEdit(data, modified, *edit));
+  EXPECT_TRUE(ApplyRecordEdit(data, history, *edit));
   EXPECT_EQ(GetUPText8(up(1, 1), kSongNameOffset), "Waltz   ");
-  EXPECT_EQ(modified, (std::array<bool, 2>{false, true}));
+  EXPECT_FALSE(history[0].Modified());
+  EXPECT_TRUE(history[1].Modified());
+  EXPECT_EQ(history[1].UndoWhat(), "Song of A12");
   UPRecord expected = original.files[1].up(1);
   SetUPText8(expected, kSongNameOffset, "Waltz");
   EXPECT_EQ(up(1, 1), expected);
@@ -37,14 +39,14 @@ TEST_F(RecordEditTest, AnEditChangesOnlyItsRecordAndMarksOnlyItsFile) {
   EXPECT_EQ(data.files[0].records, original.files[0].records);
 
   // The same edit again finds the record changed since and writes nothing.
-  modified = {false, false};
+  history[1].Reset();
   RecordEdit stale = *edit;
   SetUPText8(stale.after, kSongNameOffset, "Tango");
-  EXPECT_FALSE(ApplyRecordEdit(data, modified, stale));
+  EXPECT_FALSE(ApplyRecordEdit(data, history, stale));
   EXPECT_EQ(GetUPText8(up(1, 1), kSongNameOffset), "Waltz   ");
-  EXPECT_FALSE(modified[1]);
+  EXPECT_FALSE(history[1].Modified());
   stale.id = 2;  // beyond the file
-  EXPECT_FALSE(ApplyRecordEdit(data, modified, stale));
+  EXPECT_FALSE(ApplyRecordEdit(data, history, stale));
 }
 
 TEST_F(RecordEditTest, AValueEqualToTheStoredOneMakesNoEdit) {
@@ -56,8 +58,8 @@ TEST_F(RecordEditTest, AValueEqualToTheStoredOneMakesNoEdit) {
   SetUPTempo(data.files[0].up(0), kTempoMax);
   EXPECT_FALSE(TempoEdit(data, 0, 0, 300).has_value());
   RecordEdit unchanged{0, 0, up(0, 0), up(0, 0)};
-  EXPECT_FALSE(ApplyRecordEdit(data, modified, unchanged));
-  EXPECT_FALSE(modified[0]);
+  EXPECT_FALSE(ApplyRecordEdit(data, history, unchanged));
+  EXPECT_FALSE(history[0].Modified());
 }
 
 // A name must come back from the file as it was typed: a character without a byte in the code

@@ -70,7 +70,7 @@ class UPEditingTest : public QObject {
     QCOMPARE(rename.startText, QStringLiteral("UP3"));
     QCOMPARE(Name(fixture.file(0).up(3)), std::string("Lead    "));
     QCOMPARE(fixture.grid(0)->model()->index(3, kColName).data().toString(), QStringLiteral("Lead"));
-    QVERIFY(fixture.state.modified[0]);
+    QVERIFY(fixture.state.history[0].Modified());
     QVERIFY(fixture.window->caption().startsWith(QStringLiteral("file0.ups*")));
 
     // Escape after a change, and Enter without one, write nothing and mark nothing.
@@ -81,7 +81,7 @@ class UPEditingTest : public QObject {
     fixture.doubleClickCell(1, 1, kColTempo);
     QCOMPARE(unchanged.opened, QStringLiteral("frmEditorNum"));
     QCOMPARE(fixture.file(1).records, before.records);
-    QVERIFY(!fixture.state.modified[1]);
+    QVERIFY(!fixture.state.history[1].Modified());
 
     // A tempo out of range is refused with a beep and the pop-up stays open.
     int refusals = 0;
@@ -97,7 +97,7 @@ class UPEditingTest : public QObject {
     fixture.doubleClickCell(1, 0, kColSong);
     QCOMPARE(song.startText, QString());  // "????????" is no song
     QCOMPARE(GetUPSongName(fixture.file(1).up(0)), std::string("Bolero  "));
-    QVERIFY(fixture.state.modified[1]);
+    QVERIFY(fixture.state.history[1].Modified());
   }
 
   void styleNamesAreEditedOnlyForStylesOnDisk() {
