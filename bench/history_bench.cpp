@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo on a library of 65535 UPs: deleting every UP (the step keeps the records) and
 // undoing that, and a single-record edit with its undo. Aims: each half of the delete pair within
 // 50 ms, an edit and its undo within 1 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part tone lookup: a linear scan of the tone (or drum set) list for the three bytes a part
 // selects, run for every row when the grid fills its tone column. Uses the lists that ship with
 // the program when they can be found ($TARNWICK_DATA_DIR, else beside this program), else

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A console reporter that also remembers each benchmark's time per iteration, so that a
 // benchmark program can end with the ratios between a piece of code and its baseline.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving a library of 65535 UPs (about 30 MB), each beside the plain read or the
 // plain write + fsync of the same bytes in the same folder: the floor any loader or saver stands
 // on. The program ends with the two ratios.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time generator of the installation data: the four name list files from the text tables
 // of this folder, and DefaultNewFile.upt, the empty UP library that a new file starts from.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a private folder for the files they hand to the loaders, and a
 // loud stop when a check fails (libFuzzer keeps the input that caused it).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary byte events to the MIDI input handler, as a MIDI system would deliver them: the
 // bytes are cut into events (the first byte of each gives its length, 0..4, and its event kind),
 // packed as the port's callback packs them and handed to the handler, then delivered to receivers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the four name list loaders as list files, then asks the lookups for
 // names. The first input byte chooses the shape: odd writes the rest as it is (mostly a wrong
 // length, which must be refused), even repeats it to the exact length of each list (which must

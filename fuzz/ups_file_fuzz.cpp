@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the UPS loader as a file on disk. A refused file must leave the slot
 // exactly as it was; a loaded one is read through every accessor and must come out of the writer
 // byte for byte, apart from a magic that did not fit the count, which the writer corrects.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon to square PNG files for the icon theme folders:
 //   tarnwick-iconpng ICON.svg OUTDIR NAME SIZE...   writes OUTDIR/SIZE/NAME.png for each SIZE
 #include <QDir>

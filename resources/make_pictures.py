@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes Tarnwick's button pictures and cursors as SVG files, and the Qt resource file that
 lists them. Run it from anywhere after changing a drawing; the output is committed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a Disk Link side costs: listing and sorting the 111 names (every filter key and sort
 // click), and a rename through the header change.
 #include <benchmark/benchmark.h>

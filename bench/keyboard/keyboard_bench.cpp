@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Incoming notes into the keyboard view: 10,000 note messages through the input handler, handed
 // over to the window thread and painted, as a sequence played into the instrument would arrive.
 #include <benchmark/benchmark.h>

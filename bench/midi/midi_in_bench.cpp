@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many incoming messages per second the input handler gets through, with no window
 // listening: the cost on the MIDI system's thread, plus the hand-over to the window thread.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tone browser with the shipped tone list (2038 entries), as a player types into the name
 // filter: each keystroke runs the change handling, the fill, the re-selection and a repaint.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the UP file window with 65535 UPs per file. The core cases (row building, filter,
 // sort, transfers) run without widgets; the window cases run the real window on Qt's offscreen
 // platform and include the table model reset, re-selection and read-out.

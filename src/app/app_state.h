@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide state: one object, created at start-up and handed to each window when it is
 // built. Tests create a fresh one for each case.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnwick's command line: `tarnwick [FILE0 [FILE1]]`, `--help` and `--version`.
 #pragma once
 

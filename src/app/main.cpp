@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tarnwick: an editor for the User Program Set files of the Roland EM-2000 and a MIDI remote
 // control for the instrument.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: the program's one main window. Its menu bar switches between the four views, which
 // live in its client area, are created once and are only shown and hidden afterwards, so that
 // they keep their state. Closing it runs the exit sequence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar and its four views, as data: item names, captions, the caption
 // suffix of each view and the mapping of the stored "ActiveMenu" text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI check of the start-up: the ports that were open at the last exit are opened again.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/midi_setup_command.h"
 
 #include "midi/frm_midi_setup.h"

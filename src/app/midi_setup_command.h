@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI setup dialog as the main window runs it: modal, over the main window.
 #pragma once
 

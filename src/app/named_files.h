@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files named when the program is started take the place of the last run's files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for a view window whose contents are not built yet: an empty window that says
 // which view it is.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program: its state and services, the start-up, the event loop.
 #pragma once
 

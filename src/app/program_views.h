@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view windows of the program. Views whose windows are not built yet are placeholders;
 // each create function is where its real window plugs in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings: every key the program keeps between runs, with its section, type and
 // default, and one store that reads and writes them as text (INI file through QSettings).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window works with: the program's state and the services it reaches through.
 // Made once at start-up (or by a test, with its own settings file and a loopback MIDI service).
 #pragma once

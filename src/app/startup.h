@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence: from the program folder to the first view on screen.
 #pragma once
 

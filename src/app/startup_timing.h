@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A start-up figure for measurements: with TARNWICK_STARTUP_TIMING set, the program writes the
 // time from its start to the first paint of its main window to the error output,
 //   tarnwick: first paint after 123 ms (at 1712345678901 ms since the epoch)

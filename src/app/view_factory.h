@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the main window gets its view windows. The main window owns the placing, showing and
 // hiding; a factory makes the windows and runs what each does when it becomes active.
 #pragma once

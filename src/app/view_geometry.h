@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes and places of the main window and its views, worked out in twips and handed back in
 // pixels. The views have a fixed size; the main window centres them when it has room.
 #pragma once

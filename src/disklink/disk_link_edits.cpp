@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "disklink/disk_link_edits.h"
 
 #include <QList>

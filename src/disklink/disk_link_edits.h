@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming a Disk Link entry and copying names from one file's selection to the other's. Both
 // build the new header and hand it to HeaderChanges, so the file is marked modified.
 #pragma once

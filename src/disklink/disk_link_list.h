@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows one side of the Disk Link view lists: every entry of a header that passes the side's
 // two filters (location code, name), sorted by a column, and the side's selection read-out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of one side of the Disk Link view: ID, location code and name of the listed rows,
 // with a text alignment per column that the header's right-click cycles.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of one side of the Disk Link view (one file): file name, selection read-out,
 // count label, Home/End and copy buttons, the header buttons, Clear Filter with the two filter
 // boxes, and the grid. The side only builds and lays them out; frmDL gives them behaviour.

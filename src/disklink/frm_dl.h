@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Disk Link view: the 111 Disk Link names of File 0 and File 1 side by side, each side
 // filtered, sorted, renamed in place through the name pop-up, and copied to the other side's
 // selection. The view owns no data: it shows and changes the headers of the two open files,

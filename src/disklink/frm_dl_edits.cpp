@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Disk Link view's edits: rename in place, copy to the other side, and the file looks and
 // count label that go with them.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where a file's header is changed by an edit (Disk Link renames and copies):
 // given the header before and after, it stores the new header and records the change in the
 // file's history, which marks the file as having unsaved changes and lets it be undone. An edit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Case folding of the 8-bit (Windows-1252) texts of UP records, so that the grid can filter and
 // sort 65535 names without building a Unicode string for each. A byte is upper-cased through the
 // character it stands for; a character whose capital has no Windows-1252 byte stays as it is.

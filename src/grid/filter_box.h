@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One filter box above a grid. It applies the rules it is given (grid/filter_rules.h) to typing,
 // pasting, arrow keys, clicks on its halves (number boxes) and the mouse wheel, and asks for a
 // refresh of its grid when a change is to be applied.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of one filter box above a grid, without its widget: what the box accepts when typed
 // into, how a changed text is tidied and whether the grid is filled again with it, and how a
 // number box steps through minimum, empty and maximum by keys, mouse and wheel. Each window

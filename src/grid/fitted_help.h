@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window for the short help texts of the grids ("Filter Help"): the window is given its
 // least size and grows until every line of its text shows whole, whatever the screen's font.
 #pragma once

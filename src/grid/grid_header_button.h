@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A header button over one grid column: it shows the column's caption with the sort mark of the
 // HeadSort picture sets, sorts on a left press (as every picture button acts) and reports right
 // presses, which cycle the column's alignment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection and sort of a grid (the UP grids, the browsers and the Disk Link lists), as every
 // command of their windows reads them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the grid header buttons, drawn when needed from the header text and a sort
 // mark: the normal picture, the one marked "sorted ascending" and the one marked "sorted
 // descending" of every column (the HeadSort_Norm / HeadSort_Down / HeadSort_Up sets).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of a browser grid: whole rows selected, fixed column widths, no header of its own
 // (header buttons sit above it), a height of at most one page of rows with a scroll bar from a
 // full page on, and the mouse presses the grid windows react to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sort keys of the browser grids. A cell sorts by its shown text: texts that are numbers
 // compare as numbers, other texts letter by letter without regard to case. To keep the order
 // total (a sort must never see a < b < c < a), every number sorts before every other text. Rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmKeyboard: the Keyboard view. A 128-key keyboard that plays on the instrument and shows the
 // notes arriving at the MIDI input, the part switches, the arranger buttons, a free bank/program
 // send, All Sound Off, the internal ROM styles, and how the instrument must be set up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the keyboard view's controls: names, captions, tool tips and accessible names.
 #include <QButtonGroup>
 #include <QCheckBox>

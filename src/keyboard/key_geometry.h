@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the 128 keys of the on-screen keyboard sit, in twips. White keys step by the chosen
 // width; black keys are centred on the boundary of their two white neighbours and drawn in front.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the 128 keys: which are lit, with what velocity and colour, and which have changed
 // since the screen last painted them. Every change is recorded at once, so no release is ever
 // lost; painting may come later and take many changes at a time (at most once per frame).

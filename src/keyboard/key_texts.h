@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keyboard view writes about notes and pans, and the velocity and colour of a key.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmKeyboard_m: the picture of the 128 keys with the three zone labels below them. It draws the
 // key states it is given and reports presses and releases; it decides nothing itself.
 //

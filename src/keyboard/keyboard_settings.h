@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Keyboard" settings of the keyboard view: read when the view is made, written when it is
 // unloaded. The view's channel is only ever read: it is chosen again on every run.
 #pragma once

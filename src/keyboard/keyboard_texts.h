@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed texts of the keyboard view: channel options, modes, colours, widths, zone labels and
 // the instrument set-up help.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/mouse_play.h"
 
 #include "keyboard/key_geometry.h"

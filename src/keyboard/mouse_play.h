@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes played with the mouse: the button that starts a note owns it, and its release ends that
 // note wherever the pointer is by then. A second button pressed while a note sounds starts none,
 // so every note-on sent from the keyboard is followed by exactly one note-off.

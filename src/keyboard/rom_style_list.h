@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of the instrument's internal ROM styles (Grid_ROMStyle) with its header buttons, two
 // filter boxes, row count, Home/End and Clear Filter, after the conventions of the browser grids.
 // Selecting a row remembers its style and asks for it to be sent; a refill selects it again

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The internal ROM styles as a table: entry index, style number (A11..B88) and name, filtered by
 // style number and by name and sorted on any column. Texts and sort keys are made once; a filter
 // or sort only reorders row numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the four name list files from tab-separated text tables, so that the lists that ship
 // with the program, and any a player makes, come from files that can be read and edited.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four name lists that sit beside the program (tones, drum sets, styles, EFX types): fixed-size
 // files of raw records, read once at start-up into tables that are read-only afterwards. A list
 // entry's index in its table is its identity everywhere else.

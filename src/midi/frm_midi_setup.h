@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI setup dialog ("Midi Setup"): the input and output devices, their ports, the four MIDI
 // channels and the devices' properties. While it is open, incoming messages are ignored and both
 // ports are closed; OK opens the ports whose boxes are checked, and stays open when one fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "midi/jack_watch.h"
 
 #include "midi/midi_system_probe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A JACK client of the program's own that watches the server for what RtMidi's JACK clients do
 // not notice: the server going away (after which no client of it may be touched again, not even
 // to close it), and ports that come, go or lose their connections. Its callbacks run on a JACK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI service inside the process, for tests: devices as the test describes them, every sent
 // message recorded, incoming messages fed by the test (from any thread, as a MIDI system's own
 // thread would), failures on demand. By default it has one input "Loopback In" and one output

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI layer (mMidi_API): the one MIDI input and the one MIDI output of the program, every
 // message sent to the instrument, and the handler that decodes what the instrument sends.
 //

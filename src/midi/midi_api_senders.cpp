@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message the program sends to the instrument, each sequence with no delay between its
 // messages.
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which entry the setup dialog's device lists select when they are filled, from the device number
 // kept in the settings; on the first run (never chosen) the first device named "extern".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Properties text of a MIDI device, as the setup dialog shows it: CR LF line ends, values in
 // decimal, the channel mask in hex.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an incoming short message means to this program, and which window gets it in which view.
 #pragma once
 

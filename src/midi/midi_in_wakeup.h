@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wakes the window thread from the MIDI thread without allocating, locking or waiting: the first
 // wake() after the window thread last woke writes one byte into a non-blocking pipe, whose read
 // end a QSocketNotifier watches; later wake() calls only see the pending flag. Qt's own queued

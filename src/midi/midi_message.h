@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A short MIDI message in its packed form: status + data1 × 256 + data2 × 65536, the form in
 // which messages travel between the MIDI layer, the service and the input handler.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows that show incoming MIDI: the on-screen keyboard and the program change monitor.
 // MidiApi calls them on the window thread, in the order the messages arrived.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Result codes of the MIDI service and the texts shown for them. 0 is success; every other code
 // has a text, so that no failure is ever shown as an empty box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI service under the MIDI layer: numbered input and output devices with their
 // capabilities, ports opened by device number and known by a handle, short messages out and a
 // per-message input callback. RtMidiService talks to the machine's MIDI systems;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI choices the user makes in the setup dialog and that persist between runs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the MIDI setup dialog and their layout, with their names, captions and tool
 // tips. The dialog's behaviour is in frm_midi_setup.cpp.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Questions to the MIDI systems that RtMidi does not answer: whether a system can start on this
 // machine (RtMidi would find out too, but only after printing its own complaints about every
 // system that is missing), and when JACK has carried out what was sent.

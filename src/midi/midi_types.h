@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MIDI numbers that are stored 0-based and shown 1-based. The types make the two impossible to
 // mix up: construct from the form you hold, ask for the form you need.
 #pragma once

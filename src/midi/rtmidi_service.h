@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI service on RtMidi. It lists the ports of every MIDI system that can start on the
 // machine, in a fixed order (the ALSA sequencer first, then JACK); a system that cannot start (no
 // /dev/snd, no JACK server) is simply left out. Each port is listed under RtMidi's name for it

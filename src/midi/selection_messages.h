@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How each window turns what the user selected into the numbers of the messages it sends: the
 // UP select, the tone and drum set select, the part switches, the arranger divisions and the free
 // bank/program send. Plain functions and tables; MidiApi sends them.

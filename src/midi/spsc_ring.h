@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed-size queue between exactly one producer thread and one consumer thread, without locks
 // and without allocation after construction. push and pop never wait: push reports a full ring,
 // pop an empty one.

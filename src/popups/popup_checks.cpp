@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "popups/popup_checks.h"
 
 #include "updata/ansi_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the value pop-ups say about the text typed into them: whether it can be accepted, the
 // colour of the text and rim, and the tooltip that tells the player why. No widgets here.
 #pragma once

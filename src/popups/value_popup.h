@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame shared by the value pop-ups: a frameless, always-on-top modal window laid over the
 // cell or box being edited, with the text box `txt_Editor`, a rim whose colour tells whether the
 // typed value can be accepted, and the two buttons `cmd_OK` ("Enter") and `cmd_Cancel`

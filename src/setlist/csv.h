@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing CSV as RFC 4180 has it: comma separated, "\n" line ends, a field quoted when it holds a
 // comma, a quote, CR or LF, with its quotes doubled.
 #pragma once

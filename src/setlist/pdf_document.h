@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small PDF writer for laid-out set list pages: real text in the standard Helvetica faces
 // (nothing embedded, so the file stays small and its text can be searched and copied).
 #pragma once

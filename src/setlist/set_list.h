@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set list: the UPs of a file in the order a player wants them on the music stand, with the
 // six things needed on stage. Texts are UTF-8, as shown on screen.
 #pragma once

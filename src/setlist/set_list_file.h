@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set list as a file: the format a file name asks for, and the bytes of that file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set list laid out on printed pages, without any drawing: the title and date at the top of
 // every page, the column headings, shaded alternate rows, and "Page n of m" at the foot. Sizes
 // are in points (1/72 inch) from the top left corner of the page. The content area fits both A4

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two browsers of the Tone view are one window built twice: what differs between the tone
 // browser (frmTone_1) and the drum set browser (frmTone_2) is gathered here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of a tone or drum set browser: the entries of its name table that pass the four
 // filters and Show +, with their decorated names, sorted by one column. The model keeps the rows
 // whole (at most 2038), with their texts and sort keys made once per fill.

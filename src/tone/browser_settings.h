@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings of the Tone view: sections "Tone" (tone browser and program change monitor) and
 // "DrumSet" (drum set browser), read when the windows are made and written when they close.
 #pragma once

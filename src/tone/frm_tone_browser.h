@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmTone_1 / frmTone_2: the tone and drum set browsers, one window built twice. The grid lists
 // the entries of the name table that pass the four filter boxes and Show +, sorted by a header
 // button; selecting a row plays it on the instrument on the chosen channel while Grid -> Midi Out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of a browser around its grid: filter boxes, Clear Filter, Home/End, the count
 // label, the options and the header buttons.
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid of a browser: fill, sort, re-selection and the selection handler.
 #include <QItemSelectionModel>
 #include <QCheckBox>

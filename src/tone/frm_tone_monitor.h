@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmTone_3, the program change monitor: for each MIDI channel the name of the tone or drum set
 // the instrument last selected on it, and the User Program last selected on the basic receive
 // channel. Fed by the MIDI input while the Tone view is shown and Midi IN Program Change is on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program change monitor shows for an incoming program change, without its window: the
 // User Program it selects on the basic receive channel (the inverse of the UP select), or the
 // tone or drum set it selects on its channel.

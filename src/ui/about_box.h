@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAbout: the program's name, version, release date and licence, with a link to the home page
 // and one for writing to the author.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names for a screen reader. Picture buttons, filter boxes, the read-only value boxes and the
 // header buttons show no caption of their own; their tool tip says what they are. Those
 // controls take their tool tip as their accessible name, and keep following it when the tip

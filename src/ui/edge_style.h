@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawn 3-D edges for any widget: a 1- or 2-pixel frame in one of six styles, painted over the
 // widget's border with Qt's own shade drawing. The keyboard view frames its panels with it.
 //

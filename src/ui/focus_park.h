@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program keeps an invisible button named "Dummy" that takes the keyboard
 // focus after clicks on picture buttons, headers and counters, so that no visible control keeps
 // a focus mark it did not ask for.

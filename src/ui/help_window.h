@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmHelp: a read-only text with an OK button, for the short help texts of the windows (the
 // filter help of the tone browser is one). The caller sets caption, size and text, then shows it
 // modally.

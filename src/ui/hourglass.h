@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy pointer for long operations: shown while the guard lives, restored on every way out
 // (return, early exit, exception).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A button drawn from the program's named pictures. With the picture name "FILE_NEW" it shows
 // "FILE_NEW_DOWN" while it is held and "FILE_NEW_UP" otherwise. It acts the moment the left
 // mouse button goes down (other buttons, and the second press of a double click, do nothing);

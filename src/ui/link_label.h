@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text link of the About box: blue and underlined while the pointer is on it (or it has the
 // keyboard focus), black otherwise; a left click, Space or Enter opens its address.
 #pragma once

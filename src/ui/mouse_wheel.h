@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse wheel control: while enabled, wheel turns over one chosen widget (hWndCapture) do
 // not reach that widget; the control raises them as WheelScroll on its host instead. The tone
 // and drum set browsers use it to step their numeric filter boxes with the wheel.

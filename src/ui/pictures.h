@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's named pictures and cursors, drawn from the SVG files in its resources
 // (":/pictures/<NAME>.svg", ":/cursors/<NAME>.svg").
 #pragma once

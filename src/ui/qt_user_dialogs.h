@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of UserDialogs: modal message boxes, questions and the file dialogs.
 #pragma once
 

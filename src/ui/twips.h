@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions and sizes are kept in twips (1/1440 inch) as the instrument's tools always did;
 // the screen works in pixels. One twip-to-pixel rule for the whole program: 15 twips per pixel.
 //

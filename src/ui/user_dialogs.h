@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam through which the program talks to the user in modal boxes and file dialogs.
 // Windows call it; tests replace it to read the exact texts and to answer questions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 8-bit texts of UPS and list files are stored byte for byte and shown as Windows-1252.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "updata/atomic_file.h"
 #include "updata/utf8_path.h"
 

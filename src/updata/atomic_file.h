@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a file so that the old one survives any failure: the bytes go to a temporary file in
 // the same folder, are flushed to the disk, and only then replace the target in one rename.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "updata/disk_link.h"
 
 #include "updata/up_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Location codes of the 111 Disk Link entries of a UPS header. The instrument numbers them on from
 // where the UP numbers of a set stop making sense for links: entry 0 is C31, entry 110 is D87.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of changes to one open file, for undo and redo. A step keeps only what its change
 // touched: the records it overwrote (before and after), the records it inserted or removed, or
 // the header bytes it changed; a delete of 65535 UPs keeps those records once. The history

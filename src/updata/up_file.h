@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One open UPS file: its raw header, its UP records in ID order and its path.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One User Program (UP) of the EM-2000: a raw 456-byte record kept exactly as it stands in a
 // UPS file. Fields are read and written only through the accessors below; every byte that no
 // accessor interprets passes unchanged through load, copy and save.

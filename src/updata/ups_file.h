@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing UPS files: a 1942-byte header followed by N records of 456 bytes. A file of
 // exactly 192 UPs is an instrument set (magic "USPrGMIL"), any other count a UP library
 // ("*SPrGMIL"). Failures come back as the text the user is to be shown; nothing here talks to

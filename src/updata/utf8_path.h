@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths travel through the program as UTF-8 text; the file system wants its own path type.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names the instrument shows for the small numbered values of a UP: effect macros, pad
 // functions and the D-Beam controller. Each name already starts with its number and a dash.
 #pragma once

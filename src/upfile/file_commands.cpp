@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "upfile/file_commands.h"
 
 #include "updata/atomic_file.h"

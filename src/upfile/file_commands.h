@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open, Save, Save As and Open-From of the two grids, and the loading of the two files of
 // the last run, without widgets: they work on the two file slots and their histories and
 // talk to the user only through UserDialogs. A replaced file with unsaved changes is never lost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed parts of the file commands of the UP file window: dialog titles, filters and start
 // folders, the name a Save As writes to, and the texts shown about files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve filter boxes above a UP grid: their kinds, limits and tooltips, as rules for the
 // shared filter boxes of grid/filter_rules.h.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UP file window: File 0 and File 1 side by side, each as a filtered, sorted grid with its
 // file commands and the transfers between the two. The window owns no UP data; it shows and
 // changes the two file slots of AppState.

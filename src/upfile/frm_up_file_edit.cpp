@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing in the UP file window: the edit panel, double-clicks on grid cells, the Space key that
 // selects the active UP on the instrument, and the column selectors.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands of the UP file window and what the file panels show.
 #include <QLineEdit>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter boxes of the UP file window.
 #include "app/app_state.h"
 #include "ui/image_button.h"

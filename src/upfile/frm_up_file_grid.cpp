@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grids of the UP file window: refresh, sort, re-selection and the read-out beside them.
 #include <QLabel>
 #include <QLineEdit>

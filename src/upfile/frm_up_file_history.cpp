@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of each file's changes (Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and the grids' context
 // menu), and the set lists printed or exported from that menu.
 #include <QDate>

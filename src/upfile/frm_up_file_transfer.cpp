@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, Insert, Append and Delete between the two files of the UP file window.
 #include <QLabel>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the cells of a UP grid show for one UP: the texts of columns 1..6, the numbers of columns
 // 0 and 7..12, and the tooltip of each column. Everything is read from the raw record on demand.
 #pragma once

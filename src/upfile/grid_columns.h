@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thirteen columns of a UP grid, and the three column selectors of each file that decide
 // what columns 8 (pad / D-Beam), 9 (EFX / effect macros) and 10..12 (tone of one part) show.
 #pragma once

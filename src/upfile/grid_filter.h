@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row test of a UP grid: the texts of its twelve filter boxes, read once per refresh. Boxes
 // 1..6 match when the shown text of their column contains the box text, regardless of case;
 // boxes 7..12 when the number shown equals the box's number. Empty boxes take no part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting the rows of a UP grid by one column, with the shared sort keys of grid/sort_key.h.
 #pragma once
 

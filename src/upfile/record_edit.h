@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every change the user makes to a UP goes through ApplyRecordEdit: one record of one file,
 // given as it was and as it is to become, recorded in the file's history so that it can be
 // undone; the edits here are the four fields the user can change (name, style name, song name,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "upfile/set_list_painter.h"
 
 #include <QFont>

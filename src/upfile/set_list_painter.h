@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints laid-out set list pages on any Qt paint device with pages (a printer, a PDF writer).
 #pragma once
 

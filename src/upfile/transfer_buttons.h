@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which transfer buttons of the two grids are offered, from what the two grids show. Each button
 // is indexed by its source file: Copy, Insert and Append of file s act on file 1 - s, Delete on s.
 #pragma once

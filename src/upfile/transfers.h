@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving whole UP records between the two open files: Copy over a selection, Insert before a UP,
 // Append at the end, and Delete. Records are copied byte for byte; each operation either
 // completes or leaves the target exactly as it was, and reports why in the latter case.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UP edit panel (`fraUPEdit`): one UP in detail, with its identity, style, song and tempo in
 // text boxes and its sixteen parts in the part table and the tone table. The panel only builds
 // and fills its controls; frmUPFile opens, closes and places it and runs the field edits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two read-only tables of the UP edit panel, as models over one UP: the part table (a row
 // per part: channel, part, tone name, on/off, mixer values, song flags) and the tone table (a
 // column per part: bank select, program, song flags, wrap range and arranger tone).

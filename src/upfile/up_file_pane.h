@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of one side of the UP file window (one file): file and transfer panels, the
 // read-out beside the grid, the header buttons, the filter boxes and the grid. The pane only
 // builds and lays them out; frmUPFile gives them their behaviour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table model behind one UP grid: a list of IDs in display order over the records of one
 // file. Cell texts are made on demand from the records, so only the rows on screen cost anything;
 // filtering and sorting build the ID list elsewhere (grid_filter.h) and hand it over whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of one UP grid: whole rows selected in one block, the ID column drawn like a header,
 // fixed column widths and a height of at most 30 rows (with a scroll bar from 30 rows on).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `--version` prints, the same for every program of Tarnwick.
 #pragma once
 

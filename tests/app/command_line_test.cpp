@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnwick's command line and the files it names in place of the last run's.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up MIDI check: ports reopened by their device's name when the numbers have moved.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real views as the shell builds them: a Disk Link rename or copy marks its file in the UP
 // file window, whose caption and exit question follow.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's rules that need no window: where the main window and the views go, where the
 // program and its data are, and which view a stored setting names.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell inside one process: start-up, view switching, the MIDI check and the exit
 // sequence, with a private settings file and the loopback MIDI service.
 #include <QAction>

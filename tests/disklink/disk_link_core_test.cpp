@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing, sorting, renaming and copying Disk Link names, and the one place that changes a
 // header and marks its file.
 #include <gtest/gtest.h>

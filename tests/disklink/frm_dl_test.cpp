@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Disk Link view worked through its controls: codes and filters, the copy buttons and the
 // pairing of rows by position, renames through the name pop-up, and the modified marks.
 #include <QAbstractItemModelTester>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running tarnwick through the accessibility bus, as a screen reader does.
 
 Used by the end-to-end journeys (start the bus with start_accessibility_bus from e2e_lib.sh):

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Walks the real program the way a screen reader user does: with two demo files open, it visits
 # the MIDI setup dialog, each of the four views and the About box, and in each lists every
 # showing control that has no accessible name and every table column without a header title.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Disk Link view as a player uses it: two sets open, one entry renamed through the name
 # pop-up, three names copied from File 0 to File 1, both files saved at exit when asked, and
 # the saved files compared byte for byte with the originals plus exactly those header bytes.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of the end-to-end journeys: a private X server and settings folder, starting
 # the real program, waiting for its windows, keys, exit and the settings it wrote.
 # Source it after setting `program` (the tarnwick executable) and `out` (a folder for pictures).

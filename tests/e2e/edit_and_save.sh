@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A player edits a set and saves it: the program starts with Gig.UPS in File 0, a UP is renamed
 # through the name pop-up over its cell and another UP's tempo changed through the number
 # pop-up, the file is saved with Save, and the file on disk must equal the original with

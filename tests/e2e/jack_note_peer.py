@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A JACK peer that plays a chord into Tarnwick: every quarter second it sends note-ons for the
 chord, or note-offs once the file named by the second argument exists.
 Usage: jack_note_peer.py CLIENT_NAME OFF_FLAG_FILE"""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Keyboard view lit by a real MIDI peer: a private JACK server, a peer that plays a chord into
 # Tarnwick's input, a screenshot with the lit keys (their colours searched in the picture), then
 # the chord's note-offs, after which no key may stay lit. A screen reader reads the ROM style list

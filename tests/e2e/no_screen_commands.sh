@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/run on a machine without a screen prints how to start Tarnwick on a virtual screen and
 # how to take a screenshot of it. This journey runs both commands exactly as printed: the program
 # must come up and the screenshot must show it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a private X server with a private settings folder, three times:
 #   1. first start: the MIDI setup dialog comes up over the main window; Escape closes it, the
 #      User Program view follows; a screenshot is taken; Alt+X (" E&xit ") ends the program, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Tone view of the real program as a screen reader meets it: each browser grid is a table of
 # every entry by five columns, typing into the tone name filter narrows it, the monitor's labels
 # carry their text, and every control has a name. The settings of sections Tone and DrumSet are

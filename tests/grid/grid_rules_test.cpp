@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared grid rules: ties in ID order whatever the earlier order, the filter rules of each
 // kind, and the sort cycle of the header buttons.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared grid widgets worked as a user works them: the filter box caret after a step, the
 // box rules through typing, clicks and the wheel, and the filter help window at its least size.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard view worked through its own controls, on the loopback MIDI service: what each
 // control sends, what incoming notes light, and what the view keeps.
 #include <QCheckBox>

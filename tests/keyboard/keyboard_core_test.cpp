@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard view's rules without widgets: where keys sit, what a press plays, how keys are
 // coloured and named, how incoming notes light them, and what is kept between runs.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard view on a real MIDI path: a private JACK server (dummy driver) and a peer in this
 // process that listens to Tarnwick's output and plays into its input.
 #include <RtMidi.h>

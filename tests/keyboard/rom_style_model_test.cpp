@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ROM style table under Qt's model tester: texts, filters, sorting with stable ties.
 #include <QAbstractItemModelTester>
 #include <QtTest>

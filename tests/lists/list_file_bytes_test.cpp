@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loaders against list files whose bytes this test writes itself, one by one, so that a
 // fault the list builder and the loaders share cannot hide behind a round trip.
 #include <gtest/gtest.h>

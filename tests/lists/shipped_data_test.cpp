@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name lists and the new-file template that the build generates and the program ships.
 #include <cstdlib>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI setup dialog on the loopback service, driven through its controls found by name.
 #include <QCheckBox>
 #include <QListWidget>

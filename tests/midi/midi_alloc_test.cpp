@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input handler runs on the MIDI system's thread, where an allocation can wait on a lock held
 // elsewhere: it must not allocate at all. Every global operator new of this executable is counted.
 #include <gtest/gtest.h>

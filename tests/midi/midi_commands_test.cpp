@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // upstool midi-ports and send-up, on the loopback service.
 #include "midi_commands.h"
 

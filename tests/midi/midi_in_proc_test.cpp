@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input handler: which window gets which message in which view, what is dropped, the bank
 // memory, and that nothing arrives while the input is disabled or after it is closed.
 #include <gtest/gtest.h>

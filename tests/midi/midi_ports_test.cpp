@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing the two ports and what their failures show; the device texts of the setup
 // dialog; the RtMidi service where no MIDI system can start.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes every sender, and every window's selection turned into numbers, puts on the wire.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI tests run inside a QCoreApplication: the input handler wakes the window thread
 // through the application's event loop.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the MIDI tests share: a MidiApi on a service with settings and recording dialogs, receivers
 // that log every call as a line of text in order, and a wait on the event loop.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack, unpacks it and checks the tree a player would install:
 #   - the control data: installs under /usr, dependencies computed from the binaries;
 #   - the files: programs, data, desktop entry, metainfo, icons, file type, man pages, licence;

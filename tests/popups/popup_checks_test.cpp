@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number read from a pop-up's text and the characters a stored name cannot hold.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value pop-ups driven through their controls: colours, tooltips, Enter and Escape, the
 // beep on a refused Enter, pasted and unstorable text, placement over the caller's rectangle.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Set lists: the rows and their order, the CSV and HTML texts, the pages, and the PDF read back
 // by a PDF reader of its own (poppler's pdftotext), so that the text is really text.
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plausible UP libraries for benchmarks, screenshots and tests that want realistic records:
 // readable names, tempos in range, tones of the shipped lists, songs on a few UPs.
 #pragma once

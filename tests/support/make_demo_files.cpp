@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes two demo files for screenshots and manual trials: a full set of 192 UPs and a library.
 #include <charconv>
 #include <iostream>

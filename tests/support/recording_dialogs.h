@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A UserDialogs for tests: it shows nothing, records every message, question and file dialog
 // with its exact text, title and icon, and answers from queues the test fills beforehand.
 // With an empty queue a question is answered No (or Cancel) and a file dialog is cancelled, the

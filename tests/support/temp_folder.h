@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private folder for a test's files, removed with everything in it when the test ends.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds UPS file images for tests: random bytes everywhere, then the magic and the count.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tone view worked through its controls: the browsers' fill, filters, stepping, sort,
 // re-selection, count label and sending, and the program change monitor's labels.
 #include <QCheckBox>

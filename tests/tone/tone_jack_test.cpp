@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tone view on a real MIDI path: a private JACK server with the dummy driver and a peer
 // client in this process. A row selected in each browser reaches the peer as bank select and
 // program change on the browser's channel; the peer's UP select shows in the monitor.

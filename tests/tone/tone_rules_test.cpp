@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tone view without widgets: which rows a browser lists, their order, what the monitor shows
 // for a program change, and the settings of sections "Tone" and "DrumSet".
 #include <gtest/gtest.h>

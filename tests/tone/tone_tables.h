@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small name tables written entry by entry, so that the tests know every bank and name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable: help, usage errors and exit codes.
 #include <gtest/gtest.h>
 

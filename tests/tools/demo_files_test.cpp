@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo file writer used for screenshots: help and wrong use write nothing anywhere.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // check, save and make-lists: what they report and what they write.
 #include <gtest/gtest.h>
 

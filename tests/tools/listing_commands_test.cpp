@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // list and dl: the contents of a file as CSV rows and as Disk Link lines.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running an upstool command in-process or the built executable, and collecting what it wrote.
 #pragma once
 

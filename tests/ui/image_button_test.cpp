@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture buttons: the pressed/released pictures, left press only, the focus parked on the
 // window's Dummy, a command that takes the mouse release away (a modal box), and the artwork
 // behind them.

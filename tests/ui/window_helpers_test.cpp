@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel capture, the drawn edges, the message boxes of the Qt dialog seam, the About box and
 // the names a screen reader says.
 #include <QAccessible>

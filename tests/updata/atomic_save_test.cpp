@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving over files the user may not write to, and under names near the folder's name limit.
 // The refusals are checked as an ordinary user: where the tests run as root, each save runs in a
 // child process that has given up root first.

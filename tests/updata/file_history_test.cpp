@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of every kind of change, byte for byte, the saved mark following the history,
 // and the history's memory bound.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open, Save As and closing with unsaved changes, without the window.
 #include "upfile/file_commands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UP file window worked through its own controls: sorting and re-selection, the filter
 // boxes, the file commands, the unsaved-changes questions and the transfers between the grids.
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid without widgets: which rows the filter boxes keep, the order of the rows and what
 // the filter boxes accept.
 #include <gtest/gtest.h>

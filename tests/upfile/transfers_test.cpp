@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, Insert, Append and Delete on the UP records, without the window.
 #include "upfile/transfers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edits of a UP (one place that changes records) and the texts of the edit panel's tables.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing UPs in the UP file window through its controls and the real value pop-ups: cell
 // double-clicks, the edit panel, the Space key, the column selectors.
 #include <QAbstractItemModelTester>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UP records and files for the tests: every record carries its own mark in bytes no field of the
 // grid reads, so that a test can tell exactly which record ended up where.
 #pragma once

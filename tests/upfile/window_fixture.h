@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A UP file window over two sample files in a fresh folder, with helpers that work the window
 // through its own controls, found by their object names.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every upstool command has in common: its signature and its exit codes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a command from the command line, the help text and the usage errors around it.
 #pragma once
 

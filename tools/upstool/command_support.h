@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pieces the commands share: loading a file with its complaint reported, and the texts
 // that describe a file or carry its 8-bit texts to a UTF-8 terminal.
 #pragma once

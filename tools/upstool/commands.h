@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands of upstool. Each takes the words after its name (see command.h).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // upstool: the command-line companion of the Tarnwick editor, over the same file and list code.
 #include <iostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table `upstool list` prints: one CSV row per UP with its grid values, and with `with_parts`
 // fifteen more columns for each of the sixteen parts, in part order.
 #pragma once

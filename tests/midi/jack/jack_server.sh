@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts or stops the private JACK server of the MIDI tests (dummy driver, no sound hardware).
 #   jack_server.sh start STATEDIR   exit 77 (skipped) when jackd is not installed
 #   jack_server.sh stop STATEDIR

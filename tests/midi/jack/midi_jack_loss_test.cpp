@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MIDI that goes away under open ports: a JACK server killed while the program's ports are open
 // on it (on a server of this test's own, so that the other tests keep theirs), and peers that
 // vanish while connected.

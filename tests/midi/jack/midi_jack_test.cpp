@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tarnwick on a real MIDI path: a private JACK server with the dummy driver, and another JACK
 // client in this process (RtMidi) that listens to Tarnwick's output or sends to its input. Ports
 // are found by their port name: JACK renames a second client of the same name.

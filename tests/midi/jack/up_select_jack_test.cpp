@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UP file window selecting UPs on an instrument over a real MIDI path: a peer on the private
 // JACK server listens while a double-click on the User Program column and the Space key select
 // UPs; it must hear the bank select MSB and LSB on the Basic channel, then the program change.
