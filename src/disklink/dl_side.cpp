@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "disklink/dl_grid_model.h"
+#include "grid/grid_controls.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"
 #include "grid/filter_box.h"
@@ -109,17 +110,7 @@ QWidget* DLSide::buildFileRow() {
 QWidget* DLSide::buildReadOut() {
   auto* host = new QWidget(this);
   auto* row = Row(host, 4);
-  counterBack = new QLabel(host);
-  counterBack->setObjectName(indexed("lbl_Back_IDCnt"));
-  counterBack->setAutoFillBackground(true);
-  QPalette idle = counterBack->palette();
-  idle.setColor(QPalette::Window, QColor(192, 192, 192));
-  counterBack->setPalette(idle);
-  counterBack->setFixedSize(44, 20);
-  counter = new QLabel(counterBack);
-  counter->setObjectName(indexed("lbl_IDCnt"));
-  counter->setAlignment(Qt::AlignCenter);
-  counter->setGeometry(2, 2, 40, 16);
+  counter = new RowCounter(indexed("lbl_Back_IDCnt"), indexed("lbl_IDCnt"), QSize(44, 20), host);
   auto* idCaption = new QLabel(QStringLiteral("Sel ID"), host);
   selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 44, host);
   auto* rowsCaption = new QLabel(QStringLiteral("Sel Rows"), host);
@@ -134,7 +125,7 @@ QWidget* DLSide::buildReadOut() {
   keep.setRetainSizeWhenHidden(true);
   copy->setSizePolicy(keep);
   copy->hide();
-  for (QWidget* widget : {static_cast<QWidget*>(counterBack), static_cast<QWidget*>(idCaption),
+  for (QWidget* widget : {static_cast<QWidget*>(counter), static_cast<QWidget*>(idCaption),
                           static_cast<QWidget*>(selectedID), static_cast<QWidget*>(rowsCaption),
                           static_cast<QWidget*>(selectedRows), static_cast<QWidget*>(homeEnd),
                           static_cast<QWidget*>(copy)}) {

@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace tarnwick {
 
+class RowCounter;
 class DLGridModel;
 class FilterBox;
 class PagedGridView;
@@ -31,8 +32,7 @@ class DLSide : public QFrame {
   QLineEdit* fileNameBox;
   QLineEdit* selectedID;
   QLineEdit* selectedRows;
-  QLabel* counterBack;
-  QLabel* counter;
+  RowCounter* counter;
   ImageButton* homeEnd;
   ImageButton* copy;
   std::array<GridHeaderButton*, 3> headers;

@@ -12,6 +12,7 @@
 #include "disklink/dl_grid_model.h"
 #include "disklink/dl_side.h"
 #include "grid/filter_box.h"
+#include "grid/grid_controls.h"
 #include "grid/grid_state.h"
 #include "grid/paged_grid_view.h"
 #include "ui/focus_park.h"
@@ -79,7 +80,10 @@ void frmDL::connectSide(int s) {
   connect(p.clearFilter, &ImageButton::leftPressed, this, [this, s] { clearFilter(s); });
   connect(p.homeEnd, &ImageButton::leftPressed, this, [this, s] { goHomeOrEnd(s); });
   connect(p.copy, &ImageButton::leftPressed, this, [this, s] { copyToOtherSide(s); });
-  p.counter->installEventFilter(this);
+  connect(p.counter, &RowCounter::pressed, this, [this, s] {
+    selectAllRows(s);
+    parkFocus();
+  });
   p.grid->installEventFilter(this);
 }
 
@@ -99,9 +103,7 @@ void frmDL::Fill_Grid_frmDL_DL(int s) {
   const UPSHeader& header = state_.up.files[static_cast<std::size_t>(s)].header;
   std::vector<DLRow> rows = ListDiskLinks(header, p.filters[0]->text(), p.filters[1]->text());
   const int count = static_cast<int>(rows.size());
-  p.counter->setText(QString::number(count));
-  p.counter->setToolTip(QStringLiteral("%1 of 111").arg(count));
-  p.counter->setAccessibleName(p.counter->toolTip());
+  p.counter->showRows(count, QStringLiteral("%1 of 111").arg(count));
   p.grid->fitToRows(count);
   ++refilling_;
   SortDiskLinkRows(rows, sel(s).sortColumn, sel(s).sortOrder);
@@ -183,14 +185,7 @@ void frmDL::alignByHeader(int s, int col) {
 void frmDL::goHomeOrEnd(int s) {
   const int rows = side(s).model->rowCount();
   if (rows == 0) return;
-  ImageButton& button = *side(s).homeEnd;
-  const bool toEnd = button.property("tag").toString() == QStringLiteral("TO_END");
-  side(s).grid->scrollToTopRow(toEnd ? rows - 1 : 0);
-  const QString tag = toEnd ? QStringLiteral("TO_HOME") : QStringLiteral("TO_END");
-  button.setProperty("tag", tag);
-  button.setPictureName(tag);
-  button.setToolTip(toEnd ? QStringLiteral("Go to Home") : QStringLiteral("Go to End"));
-  button.setAccessibleName(button.toolTip());
+  StepHomeEnd(*side(s).homeEnd, rows, [this, s](int row) { side(s).grid->scrollToTopRow(row); });
   parkFocus();
 }
 

@@ -129,20 +129,6 @@ bool frmDL::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && handleGridKeys(watched, static_cast<QKeyEvent*>(event))) {
     return true;
   }
-  const bool press = event->type() == QEvent::MouseButtonPress;
-  const bool release = event->type() == QEvent::MouseButtonRelease;
-  for (int s = 0; s < 2; ++s) {
-    if (watched != side(s).counter || !(press || release)) continue;
-    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return true;
-    QPalette colours = side(s).counterBack->palette();
-    colours.setColor(QPalette::Window, press ? QColor(0, 0, 255) : QColor(192, 192, 192));
-    side(s).counterBack->setPalette(colours);
-    if (press) {
-      selectAllRows(s);
-      parkFocus();
-    }
-    return true;
-  }
   return QWidget::eventFilter(watched, event);
 }
 

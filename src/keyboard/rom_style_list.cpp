@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "grid/filter_box.h"
+#include "grid/grid_controls.h"
 #include "grid/grid_header_button.h"
 #include "grid/grid_state.h"
 #include "grid/paged_grid_view.h"
@@ -108,24 +109,15 @@ QWidget* RomStyleList::buildFilterRow() {
 QWidget* RomStyleList::buildCountRow() {
   auto* host = new QWidget(this);
   auto* row = Row(host);
-  auto* counterBack = new QLabel(host);
-  counterBack->setObjectName(QStringLiteral("lbl_Back_IDCnt"));
-  counterBack->setAutoFillBackground(true);
-  QPalette idle = counterBack->palette();
-  idle.setColor(QPalette::Window, QColor(192, 192, 192));
-  counterBack->setPalette(idle);
-  counterBack->setFixedSize(grid_->columnWidth(0), kButtonSize);
-  counter_ = new QLabel(counterBack);
-  counter_->setObjectName(QStringLiteral("lbl_IDCnt"));
-  counter_->setAlignment(Qt::AlignCenter);
-  counter_->setGeometry(2, 2, counterBack->width() - 4, kButtonSize - 4);
+  counter_ = new RowCounter(QStringLiteral("lbl_Back_IDCnt"), QStringLiteral("lbl_IDCnt"),
+                            QSize(grid_->columnWidth(0), kButtonSize), host);
   homeEnd_ = PictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), QStringLiteral("Go to End"), host);
   auto* clear = PictureButton("cmd_ClearFilter", QStringLiteral("CLEAR_FILTER"), QStringLiteral("Clear Filter"), host);
   connect(homeEnd_, &ImageButton::leftPressed, this, &RomStyleList::onHomeEnd);
   connect(clear, &ImageButton::leftPressed, this, &RomStyleList::onClearFilter);
   auto* title = new QLabel(QStringLiteral("Internal ROM Styles"), host);
   title->setObjectName(QStringLiteral("lbl_Internal_ROM_Styles"));
-  row->addWidget(counterBack);
+  row->addWidget(counter_);
   row->addWidget(homeEnd_);
   row->addWidget(clear);
   row->addSpacing(6);
@@ -139,9 +131,7 @@ void RomStyleList::Fill_Grid_ROMStyle() {
   model_->setFilter(filters_[0]->text(), filters_[1]->text());
   const int rows = model_->rowCount();
   grid_->fitToRows(rows);
-  counter_->setText(QString::number(rows));
-  counter_->setToolTip(QStringLiteral("%1 of %2").arg(rows).arg(model_->totalCount()));
-  counter_->setAccessibleName(counter_->toolTip());
+  counter_->showRows(rows, QStringLiteral("%1 of %2").arg(rows).arg(model_->totalCount()));
   selectRow(model_->rowOf(selectedStyle_));
   filling_ = false;
 }
@@ -197,13 +187,7 @@ void RomStyleList::showHeaderMarks() {
 }
 
 void RomStyleList::onHomeEnd() {
-  const int rows = model_->rowCount();
-  if (rows == 0) return;
-  const bool toEnd = homeEnd_->pictureName() == QLatin1String("TO_END");
-  grid_->scrollToTopRow(toEnd ? rows - 1 : 0);
-  homeEnd_->setPictureName(toEnd ? QStringLiteral("TO_HOME") : QStringLiteral("TO_END"));
-  homeEnd_->setToolTip(toEnd ? QStringLiteral("Go to Home") : QStringLiteral("Go to End"));
-  homeEnd_->setAccessibleName(homeEnd_->toolTip());
+  StepHomeEnd(*homeEnd_, model_->rowCount(), [this](int row) { grid_->scrollToTopRow(row); });
 }
 
 void RomStyleList::onClearFilter() {

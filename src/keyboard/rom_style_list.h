@@ -16,6 +16,7 @@ class QLabel;
 
 namespace tarnwick {
 
+class RowCounter;
 class FilterBox;
 class GridHeaderButton;
 class ImageButton;
@@ -59,7 +60,7 @@ class RomStyleList : public QWidget {
   PagedGridView* grid_ = nullptr;
   std::array<GridHeaderButton*, 3> headers_{};
   std::array<FilterBox*, 2> filters_{};
-  QLabel* counter_ = nullptr;
+  RowCounter* counter_ = nullptr;
   ImageButton* homeEnd_ = nullptr;
   int selectedStyle_ = -1;
   bool filterChangeEnabled_ = true;  // cleared while Clear Filter empties the boxes

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "grid/filter_box.h"
+#include "grid/grid_controls.h"
 #include "grid/grid_header_button.h"
 #include "grid/paged_grid_view.h"
 #include "ui/image_button.h"
@@ -172,23 +173,14 @@ QWidget* frmToneBrowser::buildChannels() {
 QWidget* frmToneBrowser::buildCounterRow() {
   auto* host = new QWidget(this);
   auto* row = Row(host, 4);
-  counterBack_ = new QLabel(host);
-  counterBack_->setObjectName(kind_.objectName("lbl_Back_IDCnt_%1"));
-  counterBack_->setAutoFillBackground(true);
-  counterBack_->setFixedSize(64, 22);
-  counter_ = new QLabel(counterBack_);
-  counter_->setObjectName(kind_.objectName("lbl_IDCnt_%1"));
-  counter_->setAlignment(Qt::AlignCenter);
-  counter_->setGeometry(2, 2, 60, 18);
-  counter_->installEventFilter(this);
-  counterBack_->installEventFilter(this);
-  setCounterPressed(false);
+  counter_ = new RowCounter(kind_.objectName("lbl_Back_IDCnt_%1"), kind_.objectName("lbl_IDCnt_%1"), QSize(64, 22), host);
+  connect(counter_, &RowCounter::pressed, this, [this] { grid_->setFocus(); });
   homeEnd_ = new ImageButton(QStringLiteral("TO_END"), host);
   Name(homeEnd_, kind_.objectName("cmd_%1_HomeEnd"), QStringLiteral("Go to End"));
   homeEnd_->setToolTip(QStringLiteral("Go to End"));
   homeEnd_->setProperty("tag", QStringLiteral("TO_END"));
   homeEnd_->setFixedSize(kButtonSize, kButtonSize);
-  row->addWidget(counterBack_);
+  row->addWidget(counter_);
   row->addWidget(homeEnd_);
   row->addStretch(1);
   return host;

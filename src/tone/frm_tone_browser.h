@@ -22,6 +22,7 @@ class QRadioButton;
 
 namespace tarnwick {
 
+class RowCounter;
 class FilterBox;
 class GridHeaderButton;
 class ImageButton;
@@ -82,8 +83,6 @@ class frmToneBrowser : public QWidget {
   void onFilterFocus(FilterBox* box, bool hasFocus);
   void clearFilters();
   void goHomeOrEnd();
-  void setCounterPressed(bool pressed);
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
   const BrowserKind& kind_;
   BrowserSettings settings_;
@@ -103,8 +102,7 @@ class frmToneBrowser : public QWidget {
   QCheckBox* showPlus_ = nullptr;
   QCheckBox* gridToMidiOut_ = nullptr;
   QButtonGroup* channels_ = nullptr;
-  QLabel* counterBack_ = nullptr;
-  QLabel* counter_ = nullptr;
+  RowCounter* counter_ = nullptr;
   ImageButton* homeEnd_ = nullptr;
   ImageButton* clearFilter_ = nullptr;
   std::array<GridHeaderButton*, kBrowserColumnCount> headers_{};

@@ -94,22 +94,4 @@ void frmToneBrowser::activate() {
   gridToMidiOut_->setEnabled(midi_.outOpen && midi_.outOpen());
 }
 
-// The count label: a left press paints its background blue until release and gives the grid
-// the focus.
-bool frmToneBrowser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == counter_ || watched == counterBack_) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      setCounterPressed(true);
-      grid_->setFocus();
-      return true;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-      setCounterPressed(false);
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 }  // namespace tarnwick

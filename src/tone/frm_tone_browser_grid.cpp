@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/filter_box.h"
+#include "grid/grid_controls.h"
 #include "grid/grid_header_button.h"
 #include "grid/paged_grid_view.h"
 #include "tone/frm_tone_browser.h"
@@ -126,28 +127,12 @@ void frmToneBrowser::onSelectionChanged() {
 
 void frmToneBrowser::showCount() {
   const int rows = model_->rowCount();
-  counter_->setText(QString::number(rows));
   // The size of the loaded table, not a fixed number.
-  counter_->setToolTip(QStringLiteral("%1 of %2").arg(rows).arg(model_->tableSize()));
-  counter_->setAccessibleName(counter_->toolTip());
+  counter_->showRows(rows, QStringLiteral("%1 of %2").arg(rows).arg(model_->tableSize()));
 }
 
 void frmToneBrowser::goHomeOrEnd() {
-  const int rows = model_->rowCount();
-  if (rows == 0) return;
-  const bool toEnd = homeEnd_->property("tag").toString() == QStringLiteral("TO_END");
-  grid_->scrollToTopRow(toEnd ? rows - 1 : 0);
-  const QString tag = toEnd ? QStringLiteral("TO_HOME") : QStringLiteral("TO_END");
-  homeEnd_->setProperty("tag", tag);
-  homeEnd_->setPictureName(tag);
-  homeEnd_->setToolTip(toEnd ? QStringLiteral("Go to Home") : QStringLiteral("Go to End"));
-  homeEnd_->setAccessibleName(homeEnd_->toolTip());
-}
-
-void frmToneBrowser::setCounterPressed(bool pressed) {
-  QPalette colours = counterBack_->palette();
-  colours.setColor(QPalette::Window, pressed ? QColor(0, 0, 255) : QColor(192, 192, 192));
-  counterBack_->setPalette(colours);
+  StepHomeEnd(*homeEnd_, model_->rowCount(), [this](int row) { grid_->scrollToTopRow(row); });
 }
 
 }  // namespace tarnwick

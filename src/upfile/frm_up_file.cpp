@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "grid/grid_controls.h"
 #include "upfile/frm_up_file.h"
 
 #include <QCoreApplication>
@@ -87,7 +88,10 @@ void frmUPFile::buildPane(int file) {
   for (int col = 0; col < kGridColumnCount; ++col) showHeaderLook(file, col);
   pane->homeEnd->setProperty("tag", QStringLiteral("TO_END"));
   pane->homeEnd->setToolTip(QStringLiteral("Go to End"));
-  pane->counter->installEventFilter(this);
+  connect(pane->counter, &RowCounter::pressed, this, [this, file] {
+    selectAllRows(file);
+    parkFocus();
+  });
 }
 
 void frmUPFile::connectPane(int file) {
@@ -186,20 +190,6 @@ void frmUPFile::activate() {
 
 bool frmUPFile::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && handleWindowKey(watched, event)) return true;
-  const bool press = event->type() == QEvent::MouseButtonPress;
-  const bool release = event->type() == QEvent::MouseButtonRelease;
-  for (int file = 0; file < 2; ++file) {
-    if (watched != pane(file).counter || !(press || release)) continue;
-    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return true;
-    QPalette colours = pane(file).counterBack->palette();
-    colours.setColor(QPalette::Window, press ? QColor(0, 0, 255) : QColor(192, 192, 192));
-    pane(file).counterBack->setPalette(colours);
-    if (press) {
-      selectAllRows(file);
-      parkFocus();
-    }
-    return true;
-  }
   if (watched == dummy_ && event->type() == QEvent::KeyPress) {
     // The focus rests on Dummy after most clicks; the arrow and paging keys still move the grid.
     switch (static_cast<QKeyEvent*>(event)->key()) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "grid/grid_controls.h"
 #include "ui/hourglass.h"
 #include "ui/image_button.h"
 #include "grid/filter_box.h"
@@ -187,8 +188,7 @@ void frmUPFile::showCounts(int file) {
   UPFilePane& p = pane(file);
   const int count = upFile(file).count;
   const int rows = shownRows(file);
-  p.counter->setText(QString::number(rows));
-  p.counter->setToolTip(QStringLiteral("%1 of %2").arg(rows).arg(count));
+  p.counter->showRows(rows, QStringLiteral("%1 of %2").arg(rows).arg(count));
   p.fileNameLabel->setToolTip(QString::number(count) +
                               (count >= 2 ? QStringLiteral(" UPs") : QStringLiteral(" UP")));
   const bool set = count == kSetUPCount;
@@ -230,13 +230,7 @@ void frmUPFile::alignByHeader(int file, int col) {
 void frmUPFile::goHomeOrEnd(int file) {
   const int rows = shownRows(file);
   if (rows == 0) return;
-  ImageButton& button = *pane(file).homeEnd;
-  const bool toEnd = button.property("tag").toString() == QStringLiteral("TO_END");
-  pane(file).grid->scrollToTopRow(toEnd ? rows - 1 : 0);
-  const QString tag = toEnd ? QStringLiteral("TO_HOME") : QStringLiteral("TO_END");
-  button.setProperty("tag", tag);
-  button.setPictureName(tag);
-  button.setToolTip(toEnd ? QStringLiteral("Go to Home") : QStringLiteral("Go to End"));
+  StepHomeEnd(*pane(file).homeEnd, rows, [this, file](int row) { pane(file).grid->scrollToTopRow(row); });
   parkFocus();
 }
 

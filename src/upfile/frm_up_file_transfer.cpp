@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/app_state.h"
+#include "grid/grid_controls.h"
 #include "ui/hourglass.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"
@@ -19,8 +20,8 @@ void frmUPFile::runTransfer(int target, const QString& busyText,
   {
     Hourglass busy;
     if (!busyText.isEmpty()) {
-      pane(target).counter->setText(busyText);
-      pane(target).counter->repaint();
+      pane(target).counter->label()->setText(busyText);
+      pane(target).counter->label()->repaint();
     }
     change = operation();
   }

@@ -10,6 +10,7 @@
 
 #include "ui/image_button.h"
 #include "ui/twips.h"
+#include "grid/grid_controls.h"
 #include "grid/filter_box.h"
 #include "upfile/filter_box_rules.h"
 #include "grid/grid_header_button.h"
@@ -167,17 +168,7 @@ QWidget* UPFilePane::buildTransferPanel() {
 QWidget* UPFilePane::buildReadOut() {
   auto* host = new QWidget(this);
   auto* row = Row(host, 4);
-  counterBack = new QLabel(host);
-  counterBack->setObjectName(indexed("lbl_Back_IDCnt"));
-  counterBack->setAutoFillBackground(true);
-  QPalette idle = counterBack->palette();
-  idle.setColor(QPalette::Window, QColor(192, 192, 192));
-  counterBack->setPalette(idle);
-  counterBack->setFixedSize(64, 20);
-  counter = new QLabel(counterBack);
-  counter->setObjectName(indexed("lbl_IDCnt"));
-  counter->setAlignment(Qt::AlignCenter);
-  counter->setGeometry(2, 2, 60, 16);
+  counter = new RowCounter(indexed("lbl_Back_IDCnt"), indexed("lbl_IDCnt"), QSize(64, 20), host);
   selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 60, host);
   selectedRows = ReadOnlyBox(indexed("txt_Sel_Rows"), QStringLiteral("Number of Selected Rows"), 60, host);
   homeEnd = pictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), host);
@@ -185,7 +176,7 @@ QWidget* UPFilePane::buildReadOut() {
   editUP->setProperty("tag", QStringLiteral("0"));
   editUP->setToolTip(QStringLiteral("Expand UP for Editing"));
   editUP->setAccessibleName(editUP->toolTip());
-  row->addWidget(counterBack);
+  row->addWidget(counter);
   row->addWidget(selectedID);
   row->addWidget(selectedRows);
   row->addWidget(homeEnd);

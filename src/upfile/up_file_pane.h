@@ -14,6 +14,7 @@ class QLineEdit;
 
 namespace tarnwick {
 
+class RowCounter;
 class FilterBox;
 class GridHeaderButton;
 class ImageButton;
@@ -44,8 +45,7 @@ class UPFilePane : public QFrame {
   ImageButton* append;
   ImageButton* remove;
 
-  QLabel* counterBack;
-  QLabel* counter;
+  RowCounter* counter;
   QLineEdit* selectedID;
   QLineEdit* selectedRows;
   ImageButton* homeEnd;
