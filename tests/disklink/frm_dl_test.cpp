@@ -34,6 +34,9 @@ class Fixture {
     });
     view->resize(900, 800);
     view->show();
+    // The undo keys are the window's shortcuts: they need it active, as it is on a desktop.
+    view->activateWindow();
+    if (!QTest::qWaitForWindowActive(view.get())) qWarning("the window did not become active");
   }
 
   template <typename T = ImageButton>
