@@ -73,6 +73,10 @@ QWidget* ProgramViews::createUPFile(QWidget* parent) {
   MidiApi* midi = &midi_;
   upFile_ = new frmUPFile(state_, dialogs_, flags, [midi] { return midi->hMidiOut() != 0; }, parent);
   upFile_->setUPSelectSender([midi](int id) { midi->SendUPSelect(id); });
+  upFile_->setFollowInstrument(store_.read(key::FollowInstrument));
+  midi_.setUPSelectReceiver(upFile_);
+  // However the window goes, no UP select may reach it after.
+  QObject::connect(upFile_, &QObject::destroyed, &midi_, [midi] { midi->setUPSelectReceiver(nullptr); });
   return upFile_;
 }
 
@@ -127,7 +131,9 @@ void ProgramViews::unloadView(QWidget* view) {
   store_.write(key::FileMenuButtons_Visible1, flags.fileMenuButtonsVisible[1]);
   store_.write(key::CopyMenuButtons_Visible0, flags.copyMenuButtonsVisible[0]);
   store_.write(key::CopyMenuButtons_Visible1, flags.copyMenuButtonsVisible[1]);
+  store_.write(key::FollowInstrument, upFile_->followInstrument());
   store_.sync();
+  midi_.setUPSelectReceiver(nullptr);
   upFile_ = nullptr;
 }
 

@@ -49,6 +49,8 @@ inline constexpr SettingKey<bool> FileMenuButtons_Visible0{"Settings", "FileMenu
 inline constexpr SettingKey<bool> FileMenuButtons_Visible1{"Settings", "FileMenuButtons_Visible1", true};
 inline constexpr SettingKey<bool> CopyMenuButtons_Visible0{"Settings", "CopyMenuButtons_Visible0", true};
 inline constexpr SettingKey<bool> CopyMenuButtons_Visible1{"Settings", "CopyMenuButtons_Visible1", true};
+// "Settings": the UP file window selects the UP chosen on the instrument.
+inline constexpr SettingKey<bool> FollowInstrument{"Settings", "FollowInstrument", false};
 // "Keyboard"
 inline constexpr SettingKey<std::int16_t> Keyboard_MidiIn_To_KeyboardMode{"Keyboard", "MidiIn_To_KeyboardMode", 1};
 inline constexpr SettingKey<bool> Keyboard_To_MidiOut{"Keyboard", "Keyboard_To_MidiOut", true};

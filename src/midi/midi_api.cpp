@@ -8,6 +8,7 @@
 
 #include "midi/midi_in_wakeup.h"
 #include "midi/midi_result.h"
+#include "midi/selection_messages.h"
 
 namespace tarnwick {
 
@@ -233,9 +234,20 @@ void MidiApi::deliver(const QueuedMessage& queued) {
         monitor_->ControlReceived(channel, message.data1, message.data2);
       }
       return;
+    case Receiver::UPFile:
+      deliverUPSelect(queued);
+      return;
     case Receiver::None:
       return;
   }
+}
+
+// Read on the window thread: the basic channel may change in the setup dialog at any time.
+void MidiApi::deliverUPSelect(const QueuedMessage& queued) {
+  if (upSelect_ == nullptr || queued.message.channel != settings_.basicRx.zeroBased()) return;
+  const std::optional<int> id =
+      UPFromSelect(queued.bankMSB, MidiProgramNumber::fromZeroBased(queued.message.data1));
+  if (id) upSelect_->UPSelectReceived(*id);
 }
 
 void MidiApi::deliverProgram(const QueuedMessage& queued) {

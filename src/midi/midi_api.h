@@ -4,9 +4,9 @@
 //
 // Incoming messages: MidiInProc runs on the MIDI system's thread. It drops clock and active
 // sensing first, remembers bank select per channel, and puts every message that some window may
-// want into a lock-free queue; the window thread then hands them to the keyboard and the program
-// change monitor, in arrival order, but only while the input is still enabled. Nothing on the MIDI
-// thread allocates, locks or waits.
+// want into a lock-free queue; the window thread then hands them to the keyboard, the program
+// change monitor and the UP file window, in arrival order, but only while the input is still
+// enabled. Nothing on the MIDI thread allocates, locks or waits.
 #pragma once
 
 #include <QObject>
@@ -57,6 +57,8 @@ class MidiApi : public QObject, private MidiInListener {
   View activeMenu() const { return activeMenu_.load(std::memory_order_relaxed); }
   void setKeyboardReceiver(KeyboardReceiver* receiver) { keyboard_ = receiver; }
   void setMonitorReceiver(MonitorReceiver* receiver) { monitor_ = receiver; }
+  // Gets the UP selects of the basic receive channel in the User Program view.
+  void setUPSelectReceiver(UPSelectReceiver* receiver) { upSelect_ = receiver; }
   // The last bank select received on a channel. While ProgramReceived runs, the bank that
   // preceded that program change on the wire, even if a later bank select has arrived since.
   std::uint8_t MidiInBankMSB(MidiChannel channel) const;
@@ -129,6 +131,7 @@ class MidiApi : public QObject, private MidiInListener {
   void showLostPortMessage(bool output, bool systemGone);
   void deliver(const QueuedMessage& queued);
   void deliverProgram(const QueuedMessage& queued);
+  void deliverUPSelect(const QueuedMessage& queued);
   void reportInputLoss(std::uint64_t losses);
 
   MidiService& service_;
@@ -140,6 +143,7 @@ class MidiApi : public QObject, private MidiInListener {
   std::atomic<View> activeMenu_{View::UPFile};
   KeyboardReceiver* keyboard_ = nullptr;
   MonitorReceiver* monitor_ = nullptr;
+  UPSelectReceiver* upSelect_ = nullptr;
   std::array<std::atomic<std::uint8_t>, 16> bankMSB_{};
   std::array<std::atomic<std::uint8_t>, 16> bankLSB_{};
   ProgramBank programBank_;

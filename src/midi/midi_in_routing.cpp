@@ -45,7 +45,9 @@ Receiver ReceiverFor(IncomingMessage::Kind kind, View view) {
       if (view == View::Keyboard) return Receiver::Keyboard;
       return Receiver::None;
     case Kind::Program:
-      return view == View::Tone ? Receiver::Monitor : Receiver::None;
+      if (view == View::Tone) return Receiver::Monitor;
+      if (view == View::UPFile) return Receiver::UPFile;
+      return Receiver::None;
     default:
       return Receiver::None;
   }

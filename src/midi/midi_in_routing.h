@@ -26,11 +26,12 @@ struct IncomingMessage {
 // Reads a packed short message (status + data1 × 256 + data2 × 65536).
 IncomingMessage DecodeIncoming(std::uint32_t packed);
 
-enum class Receiver : std::uint8_t { None, Keyboard, Monitor };
+enum class Receiver : std::uint8_t { None, Keyboard, Monitor, UPFile };
 
 // Notes go to the keyboard in every view; other controllers to the monitor in the Tone view and to
-// the keyboard in the Keyboard view; program changes to the monitor in the Tone view only. Bank
-// select is remembered, not handed to a window.
+// the keyboard in the Keyboard view; program changes to the monitor in the Tone view and to the UP
+// file window in the User Program view (which takes only UP selects). Bank select is remembered,
+// not handed to a window.
 Receiver ReceiverFor(IncomingMessage::Kind kind, View view);
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows that show incoming MIDI: the on-screen keyboard and the program change monitor.
+// The windows that show incoming MIDI: the on-screen keyboard, the program change monitor and the
+// UP file window, which follows the UP selected on the instrument.
 // MidiApi calls them on the window thread, in the order the messages arrived.
 #pragma once
 
@@ -33,6 +34,16 @@ class MonitorReceiver {
 
  protected:
   ~MonitorReceiver() = default;
+};
+
+// The UP file window: a UP select (bank 120 or 121, then a program change naming UP 0..191) on the
+// basic receive channel while the User Program view is active.
+class UPSelectReceiver {
+ public:
+  virtual void UPSelectReceived(int upId) = 0;
+
+ protected:
+  ~UPSelectReceiver() = default;
 };
 
 }  // namespace tarnwick

@@ -14,6 +14,13 @@ std::optional<BankProgram> UPSelect(int upId) {
   return select;
 }
 
+std::optional<int> UPFromSelect(std::uint8_t msb, MidiProgramNumber program) {
+  const int number = program.zeroBased();
+  if (msb == 120) return number;
+  if (msb == 121 && 128 + number < kSelectableUPCount) return 128 + number;
+  return std::nullopt;
+}
+
 BankProgram ToneSelect(std::uint8_t msb, std::uint8_t lsb, int programFromOne) {
   BankProgram select;
   select.msb = msb & 0x7F;

@@ -27,6 +27,13 @@ inline constexpr int kSelectableUPCount = 192;
 // Bank 120 for UPs 0..127, 121 for 128..191, LSB 0, program = ID mod 128; nothing outside 0..191.
 std::optional<BankProgram> UPSelect(int upId);
 
+// The UP a received UP select names, as the instrument reports it: bank 120 gives ID = program,
+// bank 121 gives ID = 128 + program for programs 0..63. Nothing for another bank, nor for bank 121
+// with a program past C88. The bank LSB plays no part.
+std::optional<int> UPFromSelect(std::uint8_t msb, MidiProgramNumber program);
+// Bank 120 or 121: the program change that follows is a UP select, whether or not it names a UP.
+constexpr bool IsUPSelectBank(int msb) { return msb == 120 || msb == 121; }
+
 // A row of the tone or drum set browser: the list counts programs from 1, the message from 0.
 BankProgram ToneSelect(std::uint8_t msb, std::uint8_t lsb, int programFromOne);
 

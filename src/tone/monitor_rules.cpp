@@ -3,16 +3,14 @@
 
 #include <array>
 
+#include "midi/selection_messages.h"
 #include "updata/ansi_text.h"
 #include "updata/up_record.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr int kUPBankFirst = 120;   // UPs 0..127
-constexpr int kUPBankSecond = 121;  // UPs 128..191
-constexpr int kPanelBank = 127;     // 127/0/0: the panel setting, shown as "00"
-constexpr int kSecondBankOffset = 128;
+constexpr int kPanelBank = 127;  // 127/0/0: the panel setting, shown as "00"
 
 bool IsDrumChannel(int channel) { return channel == 9 || channel == 15; }
 
@@ -34,12 +32,11 @@ MonitorUpdate ProgramChangeShown(const NameTables& tables, int channel, int prog
                                  int basicRx) {
   MonitorUpdate update;
   if (channel == basicRx) {
-    if (msb == kUPBankFirst) {
-      update.upLabel = UPCode(program);
-      return update;
-    }
-    if (msb == kUPBankSecond) {
-      update.upLabel = UPCode(kSecondBankOffset + program);
+    if (IsUPSelectBank(msb)) {
+      // A program past C88 in bank 121 names no UP: the label is cleared.
+      const std::optional<int> id =
+          UPFromSelect(static_cast<std::uint8_t>(msb), MidiProgramNumber::fromZeroBased(program));
+      update.upLabel = id ? UPCode(*id) : QString();
       return update;
     }
     if (msb == kPanelBank && lsb == 0 && program == 0) {

@@ -49,6 +49,7 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
     buildPane(file);
     layout_->addWidget(panes_[file]);
   }
+  buildFollowBox();
   editPanel_ = new UPEditPanel(state_.names, this);
   editPanel_->hide();
   // Takes the focus after clicks on the picture buttons, so that no control keeps a focus mark;

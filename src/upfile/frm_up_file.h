@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "midi/midi_receivers.h"
 #include "upfile/file_commands.h"
 #include "upfile/grid_columns.h"
 #include "upfile/grid_filter.h"
@@ -23,6 +24,7 @@
 #include "setlist/set_list.h"
 #include "upfile/up_edit_panel.h"
 
+class QCheckBox;
 class QHBoxLayout;
 class QMenu;
 class QModelIndex;
@@ -45,7 +47,7 @@ struct UPFilePanelFlags {
 
 enum class ColumnSelector { Pad, EFX, Tone };
 
-class frmUPFile : public QWidget {
+class frmUPFile : public QWidget, public UPSelectReceiver {
   Q_OBJECT
 
  public:
@@ -77,6 +79,13 @@ class frmUPFile : public QWidget {
   // What the window does each time it becomes the visible view: both grids select their active
   // UP again, the file marks are brought up to date and the focus is parked. Runs on show.
   void activate();
+
+  // "Follow Instrument": while it is checked, a UP selected on the instrument (UPSelectReceived,
+  // handed on while MIDI In is open) is selected and scrolled to in the active grid, when that
+  // grid shows a set of 192 UPs and the UP is not filtered away. The box is stored in the settings.
+  void setFollowInstrument(bool follow);
+  bool followInstrument() const;
+  void UPSelectReceived(int upId) override;
 
   void Fill_Grid_frmUPFile_UP(int file);
   void Refresh_Grid_frmUPFile_UP(int file);
@@ -167,6 +176,9 @@ class frmUPFile : public QWidget {
   void printSetList(int file);
   void exportSetList(int file);
 
+  // following the instrument (frm_up_file_follow.cpp)
+  void buildFollowBox();
+
   // transfers (frm_up_file_transfer.cpp)
   void runTransfer(int target, const QString& busyText, const std::function<TransferChange()>& operation);
   void onCopy(int source);
@@ -187,6 +199,7 @@ class frmUPFile : public QWidget {
   QPushButton* dummy_ = nullptr;
   QHBoxLayout* layout_ = nullptr;
   UPEditPanel* editPanel_ = nullptr;
+  QCheckBox* followBox_ = nullptr;
   int editFile_ = 0;
   MWheel* wheel_ = nullptr;  // steps the focused filter box
   int activeFile_ = 0;

@@ -182,6 +182,7 @@ QWidget* UPFilePane::buildReadOut() {
   row->addWidget(homeEnd);
   row->addWidget(editUP);
   row->addStretch(1);
+  readOutRow = row;
   return host;
 }
 

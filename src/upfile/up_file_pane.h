@@ -9,6 +9,7 @@
 
 #include "upfile/grid_columns.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 
@@ -50,6 +51,7 @@ class UPFilePane : public QFrame {
   QLineEdit* selectedRows;
   ImageButton* homeEnd;
   ImageButton* editUP;  // opens and closes the edit panel
+  QHBoxLayout* readOutRow;  // ends in a stretch: the window adds its own controls before it
   std::array<QLineEdit*, 6> toneBoxes;  // UP1, UP2, UP3, LW1, LW2, MI
   QLabel* toneLabel;
   QLabel* toneName;

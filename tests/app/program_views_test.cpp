@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real views as the shell builds them: a Disk Link rename or copy marks its file in the UP
-// file window, whose caption and exit question follow.
+// file window, whose caption and exit question follow; the UP file window follows the instrument
+// as its stored check box says.
+#include <QCheckBox>
+#include <QTableView>
 #include <QtTest>
 
 #include "app/app_state.h"
@@ -12,6 +15,8 @@
 #include "midi/midi_api.h"
 #include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
+#include "upfile/frm_up_file.h"
+#include "upfile/up_samples.h"
 
 namespace tarnwick {
 
@@ -47,6 +52,45 @@ class ProgramViewsTest : public QObject {
     QVERIFY(!views.confirmCloseAll());
     QCOMPARE(dialogs.shown.size(), shownAtStart + 1);
     QCOMPARE(GetDiskLinkName(state.up.files[1].header, 0), std::string("New name"));
+  }
+
+  void followInstrumentIsStoredAndTheWindowHearsUPSelectsUntilItIsUnloaded() {
+    testing::TempFolder folder;
+    AppState state;
+    state.programFolder = state.dataFolder = folder.path().string();
+    testing::RecordingDialogs dialogs;
+    LoopbackMidiService service;
+    MidiApi midi{service, state.midi, dialogs};
+    midi.setActiveMenu(View::UPFile);
+    QCOMPARE(midi.OpenMidiIn(0), 0);
+    const QString ini = QString::fromStdString(folder.file("Tarnwick.ini"));
+    const std::uint8_t basic = state.midi.basicRx.zeroBased();
+    const auto selectUP5 = [&] {
+      service.receive(0, PackShortMessage(0xB0 | basic, 0, 120));
+      service.receive(0, PackShortMessage(0xC0 | basic, 5, 0));
+      midi.deliverMidiIn();
+    };
+    for (const bool follow : {true, false}) {
+      SettingsStore store{ini};
+      ProgramViews views(state, store, dialogs, midi);
+      QWidget host;
+      auto* upFile = qobject_cast<frmUPFile*>(views.createUPFile(&host));
+      QVERIFY(upFile != nullptr);
+      auto* box = upFile->findChild<QCheckBox*>(QStringLiteral("chk_FollowInstrument"));
+      QCOMPARE(box->isChecked(), !follow);  // "False" at first, then what the last run stored
+      state.up.files[0] = testing::SampleFile(192);
+      upFile->Fill_Grid_frmUPFile_UP(0);
+      box->setChecked(follow);
+      const int before = upFile->gridState(0).SelID;
+      QVERIFY(before != 5);
+      selectUP5();
+      QCOMPARE(upFile->gridState(0).SelID, follow ? 5 : before);
+      views.unloadView(upFile);
+      delete upFile;
+      selectUP5();  // nothing left to hear it
+      QCOMPARE(SettingsStore(ini).readText("Settings", "FollowInstrument", {}),
+               follow ? QStringLiteral("True") : QStringLiteral("False"));
+    }
   }
 };
 

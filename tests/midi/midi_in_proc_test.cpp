@@ -18,6 +18,7 @@ class MidiInProcTest : public ::testing::Test, protected test::MidiRig<LoopbackM
   void SetUp() override {
     midi.setKeyboardReceiver(&keyboard);
     midi.setMonitorReceiver(&monitor);
+    midi.setUPSelectReceiver(&upSelect);
     ASSERT_EQ(midi.OpenMidiIn(0), 0);
   }
 
@@ -37,6 +38,7 @@ class MidiInProcTest : public ::testing::Test, protected test::MidiRig<LoopbackM
   Log log;
   test::RecordingKeyboard keyboard{log};
   test::RecordingMonitor monitor{log, midi};
+  test::RecordingUPSelect upSelect{log};
 };
 
 TEST_F(MidiInProcTest, NotesGoToTheKeyboardAsTheyAreAndControllersAndProgramsByView) {
@@ -81,6 +83,29 @@ TEST_F(MidiInProcTest, BankSelectIsRememberedPerChannelAndAProgramChangeReadsThe
   EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x05CC, 0x7900BC, 0x06CC}),
             (Log{"monitor program 12 5 120/2", "monitor program 12 6 121/2"}));
   EXPECT_EQ(test::Bank(midi, 12), "121/2");
+}
+
+TEST_F(MidiInProcTest, UPSelectsOnTheBasicChannelReachTheUPFileWindowInItsViewOnly) {
+  midi.setActiveMenu(View::UPFile);
+  // Basic receive channel 13 (0-based 12): 120/0 then 0 and 127, 121 then 0, 63 and 64 (past C88);
+  // the LSB is no part of it; then bank 0 (a tone), and a UP select on channel 1.
+  EXPECT_EQ(receiveAndDeliver({0x7800BC, 0x00CC, 0x7FCC, 0x7900BC, 0x0520BC, 0x00CC, 0x3FCC, 0x40CC, 0x0000BC,
+                               0x05CC, 0x7800B0, 0x05C0}),
+            (Log{"up select 0", "up select 127", "up select 128", "up select 191"}));
+
+  // The basic channel is read when the message is handed over, as the setup dialog changes it.
+  settings.basicRx = MidiChannel::fromZeroBased(0);
+  EXPECT_EQ(receiveAndDeliver({0x7800B0, 0x07C0, 0x7800BC, 0x07CC}), Log{"up select 7"});
+
+  // In the other views the window hears nothing; the monitor keeps its program changes.
+  for (const View view : {View::Tone, View::Keyboard, View::DiskLink}) {
+    midi.setActiveMenu(view);
+    const Log heard = receiveAndDeliver({0x7800B0, 0x07C0});
+    EXPECT_EQ(heard, view == View::Tone ? Log{"monitor program 0 7 120/0"} : Log{}) << static_cast<int>(view);
+  }
+  midi.setActiveMenu(View::UPFile);
+  midi.setUPSelectReceiver(nullptr);
+  EXPECT_EQ(receiveAndDeliver({0x7800B0, 0x07C0}), Log{});
 }
 
 TEST_F(MidiInProcTest, NothingIsDecodedWhileDisabledOrAfterAClose) {

@@ -32,6 +32,22 @@ TEST_F(MidiSendersTest, UPSelectAtTheEdgesOfBothBanksOnTheBasicChannelAndNothing
                                       "BC 00 79", "BC 20 00", "CC 3F", "B0 00 78", "B0 20 00", "C0 05"}));
 }
 
+TEST(UPSelectReadingTest, TheReceivedSelectNamesTheUPThatWasSentAndNothingElse) {
+  for (int id = 0; id < kSelectableUPCount; ++id) {
+    const std::optional<BankProgram> sent = UPSelect(id);
+    ASSERT_TRUE(sent) << id;
+    EXPECT_EQ(UPFromSelect(sent->msb, sent->program), std::optional<int>(id)) << id;
+  }
+  for (int program = 64; program < 128; ++program) {
+    EXPECT_EQ(UPFromSelect(121, MidiProgramNumber::fromZeroBased(program)), std::nullopt) << program;
+  }
+  for (const std::uint8_t msb : {0, 119, 122, 127}) {
+    EXPECT_EQ(UPFromSelect(msb, MidiProgramNumber::fromZeroBased(5)), std::nullopt) << int{msb};
+    EXPECT_FALSE(IsUPSelectBank(msb)) << int{msb};
+  }
+  EXPECT_TRUE(IsUPSelectBank(120) && IsUPSelectBank(121));
+}
+
 TEST_F(MidiSendersTest, PartSwitchesStayOnChannel13AndArrangerDivisionsFollowTheStyleChannel) {
   settings.basicTx = MidiChannel::fromZeroBased(0);
   midi.SendPartSwitch(*PartSwitchNumber(kPartUP2), false);

@@ -70,6 +70,16 @@ class RecordingMonitor final : public MonitorReceiver {
   const MidiApi& midi_;
 };
 
+// "up select ID".
+class RecordingUPSelect final : public UPSelectReceiver {
+ public:
+  explicit RecordingUPSelect(Log& log) : log_(log) {}
+  void UPSelectReceived(int upId) override { log_.push_back("up select " + std::to_string(upId)); }
+
+ private:
+  Log& log_;
+};
+
 // Runs the event loop until `done` holds or `timeoutMs` has passed; returns whether it holds.
 template <class Condition>
 bool WaitFor(Condition done, int timeoutMs = 5000) {

@@ -2,6 +2,7 @@
 // The UP file window selecting UPs on an instrument over a real MIDI path: a peer on the private
 // JACK server listens while a double-click on the User Program column and the Space key select
 // UPs; it must hear the bank select MSB and LSB on the Basic channel, then the program change.
+// The other way round, the peer's UP selects move the grid's selection while it follows.
 #include <RtMidi.h>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,40 @@ TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
   rig.midi.CloseMidiOut();
 
   EXPECT_EQ(Heard(peer, 6), (Log{"BC 00 79", "BC 20 00", "CC 3F", "BC 00 79", "BC 20 00", "CC 02"}));
+  EXPECT_TRUE(rig.dialogs.shown.empty());
+}
+
+int InDeviceNamed(MidiService& service, const std::string& port) {
+  for (int device = 0; device < service.inDeviceCount(); ++device) {
+    MidiInCaps caps;
+    if (service.inDeviceCaps(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
+  }
+  return -2;
+}
+
+TEST(UPSelectOverJack, APeersUPSelectMovesTheFollowingGrid) {
+  if (!JackServerRunning()) GTEST_SKIP() << "no JACK server (see the test midi_jack_server_start)";
+  test::MidiRig<RtMidiService> rig;
+  RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
+  const std::string port = "up-follow-" + std::to_string(::getpid());
+  peer.openVirtualPort(port);
+  const int device = InDeviceNamed(rig.service, port);
+  ASSERT_GE(device, 0) << "the peer's port is not listed";
+
+  testing::WindowFixture fixture(192, 3);
+  fixture.window->setFollowInstrument(true);
+  fixture.selectRows(0, 0, 0);  // File 0 was worked in last
+  rig.midi.setUPSelectReceiver(fixture.window.get());
+  rig.midi.setActiveMenu(View::UPFile);
+  ASSERT_EQ(rig.midi.OpenMidiIn(device), 0);
+  const auto basic = static_cast<unsigned char>(rig.settings.basicRx.zeroBased());
+  const std::vector<std::vector<unsigned char>> select = {{static_cast<unsigned char>(0xB0 | basic), 0x00, 121},
+                                                         {static_cast<unsigned char>(0xB0 | basic), 0x20, 0x00},
+                                                         {static_cast<unsigned char>(0xC0 | basic), 10}};
+  for (const auto& message : select) peer.sendMessage(&message);
+  EXPECT_TRUE(test::WaitFor([&] { return fixture.selectedID(0) == 138; })) << fixture.selectedID(0);
+  rig.midi.setUPSelectReceiver(nullptr);
+  rig.midi.CloseMidiIn();
   EXPECT_TRUE(rig.dialogs.shown.empty());
 }
 
