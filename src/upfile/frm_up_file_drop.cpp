@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDrag>
 #include <QMimeData>
+#include <QPainter>
 
 #include "app/app_state.h"
 #include "upfile/drop_rules.h"
@@ -14,6 +15,23 @@
 #include "upfile/up_grid_view.h"
 
 namespace tarnwick {
+
+namespace {
+
+// What travels under the pointer: "3 UPs" on the selection's colours.
+QPixmap DragBadge(const QWidget& grid, std::size_t count) {
+  const QString text = count == 1 ? QStringLiteral("1 UP") : QStringLiteral("%1 UPs").arg(count);
+  const QFontMetrics metrics(grid.font());
+  QPixmap badge(metrics.horizontalAdvance(text) + 12, metrics.height() + 6);
+  badge.fill(grid.palette().color(QPalette::Highlight));
+  QPainter painter(&badge);
+  painter.setFont(grid.font());
+  painter.setPen(grid.palette().color(QPalette::HighlightedText));
+  painter.drawText(badge.rect(), Qt::AlignCenter, text);
+  return badge;
+}
+
+}  // namespace
 
 void frmUPFile::connectDragAndDrop(int file) {
   UPGridView* view = pane(file).grid;
@@ -31,6 +49,8 @@ void frmUPFile::startRowDrag(int file) {
   data->setData(QString::fromLatin1(kRowDragMimeType), EncodeRowDrag(rows));
   auto* drag = new QDrag(pane(file).grid);
   drag->setMimeData(data);
+  drag->setPixmap(DragBadge(*pane(file).grid, rows.ids.size()));
+  drag->setHotSpot(QPoint(-16, -8));  // beside the pointer, so the drop line stays in sight
   drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);  // Escape cancels
   parkFocus();
 }

@@ -57,6 +57,7 @@ click_named() {  # name [which: 1 for the leftmost, 2 for the next]
 rows() { $a11y table "$1" | cut -d' ' -f1; }
 name() { $a11y cell "$1" "$2" 2; }
 keys() { xdotool key --clearmodifiers "$@"; sleep 0.5; }
+main_keys() { send_keys "$main" "$@"; sleep 0.5; }  # no window manager: the focus is set first
 
 gig_rows=$(rows "File 0 UPs")
 library_rows=$(rows "File 1 UPs")
@@ -72,9 +73,9 @@ keys ctrl+a
 xdotool type --delay 30 "Renamed"
 keys Return
 [ "$(name "File 0 UPs" 5)" = "Renamed" ] || fail "the rename did not take"
-keys ctrl+z
+main_keys ctrl+z
 [ "$(name "File 0 UPs" 5)" = "$name5" ] || fail "Ctrl+Z did not undo the rename"
-keys ctrl+shift+z
+main_keys ctrl+shift+z
 [ "$(name "File 0 UPs" 5)" = "Renamed" ] || fail "Ctrl+Shift+Z did not redo the rename"
 
 # Delete UP 8, then take the delete back; the grid's menu names it.
@@ -87,7 +88,7 @@ xdotool mousemove $at click 3
 sleep 0.7
 import -window root "PNG24:$out/grid-context-menu.png"
 keys Escape
-keys ctrl+z
+main_keys ctrl+z
 [ "$(rows "File 0 UPs")" = "$gig_rows" ] || fail "Ctrl+Z did not bring the deleted UP back"
 [ "$(name "File 0 UPs" 8)" = "$name8" ] || fail "the UP brought back is not the one deleted"
 

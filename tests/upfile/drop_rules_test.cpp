@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules of a drop on a UP grid and the payload of dragged rows, without widgets.
+// The payload of dragged rows and the files a grid takes, without widgets.
 #include "upfile/drop_rules.h"
 
 #include <gtest/gtest.h>
@@ -8,34 +8,9 @@
 #include <QIODevice>
 
 #include "updata/up_file.h"
-#include "upfile/transfers.h"
 
 namespace tarnwick {
 namespace {
-
-using IDs = std::vector<int>;
-
-TEST(DropPlan, OnARowInsertsBeforeItsUPAndBelowTheRowsAppends) {
-  const IDs shown{7, 3, 5};  // a sorted grid: the row's ID, not its place, is the position
-  const DropPlan onRow = PlanRowDrop(shown, 1, 2, false);
-  EXPECT_EQ(onRow.kind, DropKind::Insert);
-  EXPECT_EQ(onRow.position, 3);
-  EXPECT_TRUE(onRow.refusal.empty());
-  EXPECT_EQ(PlanRowDrop(shown, -1, 2, false).kind, DropKind::Append);
-  EXPECT_EQ(PlanRowDrop(shown, 3, 2, false).kind, DropKind::Append);
-  EXPECT_EQ(PlanRowDrop({}, -1, 1, false).kind, DropKind::Append);  // an empty grid takes rows too
-}
-
-TEST(DropPlan, CopyPairsTheRowsFromTheDropRowDownOrRefuses) {
-  const IDs shown{9, 8, 7, 6};
-  const DropPlan fits = PlanRowDrop(shown, 1, 3, true);
-  EXPECT_EQ(fits.kind, DropKind::Copy);
-  EXPECT_EQ(fits.targetIDs, (IDs{8, 7, 6}));
-  EXPECT_TRUE(fits.refusal.empty());
-  EXPECT_EQ(PlanRowDrop(shown, 2, 3, true).refusal, kCopyFailedMessage);  // only two rows remain
-  EXPECT_EQ(PlanRowDrop(shown, -1, 1, true).refusal, kCopyFailedMessage);
-  EXPECT_TRUE(PlanRowDrop(shown, 2, 3, true).targetIDs.empty());
-}
 
 TEST(RowDragPayload, RoundTripsAndRejectsWhatAnotherProgramCouldDrop) {
   const RowDrag rows{4242, 1, {5, 0, kMaxUPCount - 1}};
@@ -66,7 +41,6 @@ TEST(DroppedFiles, OnlyOneLocalUPSFileOpens) {
   EXPECT_TRUE(UPSFileOfUrls({gig, QUrl::fromLocalFile(QStringLiteral("/music/Lib.UPS"))}).isEmpty());
   EXPECT_TRUE(UPSFileOfUrls({QUrl::fromLocalFile(QStringLiteral("/music/notes.txt"))}).isEmpty());
   EXPECT_TRUE(UPSFileOfUrls({QUrl(QStringLiteral("https://example.org/Gig.UPS"))}).isEmpty());
-  EXPECT_TRUE(UPSFileOfUrls({}).isEmpty());
 }
 
 }  // namespace
