@@ -98,14 +98,24 @@ click_cell "File 0 UPs" 3 2 shift
 read -r sx sy < <($a11y cell-center "File 0 UPs" 2 2)
 read -r tx ty < <($a11y cell-center "File 1 UPs" 4 2)
 read -r gx gy gw gh < <($a11y find "File 0 UPs" table)
-xdotool mousemove "$sx" "$sy" mousedown 1
+drag_to_target() {
+  xdotool mousemove "$sx" "$sy" mousedown 1
+  sleep 0.3
+  xdotool mousemove $((gx + gw + 15)) "$sy"  # leaving the grid with the button held starts the drag
+  sleep 0.3
+  xdotool mousemove $((tx - 10)) "$ty"
+  sleep 0.3
+  xdotool mousemove "$tx" "$ty"
+  sleep 0.5
+}
+# Escape cancels a drag: nothing is dropped.
+drag_to_target
+xdotool key Escape
 sleep 0.3
-xdotool mousemove $((gx + gw + 15)) "$sy"  # leaving the grid with the button held starts the drag
-sleep 0.3
-xdotool mousemove $((tx - 10)) "$ty"
-sleep 0.3
-xdotool mousemove "$tx" "$ty"
+xdotool mouseup 1
 sleep 0.5
+[ "$(rows "File 1 UPs")" = "$library_rows" ] || fail "Escape did not cancel the drag"
+drag_to_target
 import -window root "PNG24:$out/drag-over-library.png"
 xdotool mouseup 1
 sleep 1
