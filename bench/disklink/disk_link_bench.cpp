@@ -35,8 +35,8 @@ BENCHMARK(BM_ListAndSortByName);
 void BM_RenameThroughHeaderChange(benchmark::State& state) {
   UPData data;
   data.files[0].header = NamedHeader();
-  std::array<bool, 2> modified{false, false};
-  HeaderChanges changes(data, modified);
+  std::array<FileHistory, 2> history;
+  HeaderChanges changes(data, history);
   int n = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(RenameDiskLink(changes, 0, n % kDiskLinkCount, QString::number(n)));
