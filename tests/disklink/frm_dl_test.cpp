@@ -186,6 +186,9 @@ class FrmDLTest : public QObject {
     // Ctrl+Z takes the renames of the active side back one at a time, Ctrl+Y brings one again.
     QWidget* grid = f.view->findChild<QWidget*>(QStringLiteral("Grid_frmDL_DL_1"));
     QVERIFY(grid != nullptr);
+    f.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+    grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.stored(1, 3), std::string("Ten char"));
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);

@@ -58,7 +58,7 @@ TEST_F(RecordEditTest, AValueEqualToTheStoredOneMakesNoEdit) {
   EXPECT_EQ(GetUPTempo(clamped->after), kTempoMax);
   SetUPTempo(data.files[0].up(0), kTempoMax);
   EXPECT_FALSE(TempoEdit(data, 0, 0, 300).has_value());
-  RecordEdit unchanged{0, 0, up(0, 0), up(0, 0), {}};
+  RecordEdit unchanged{0, 0, up(0, 0), up(0, 0), "Edit"};
   EXPECT_FALSE(ApplyRecordEdit(data, history, unchanged));
   EXPECT_FALSE(history[0].Modified());
 }
