@@ -87,6 +87,10 @@ FileCommands::Outcome FileCommands::Open(int file) {
   const QString chosen = dialogs_.openFileName(OpenDialogTitle(slot(file).count),
                                                DialogStartPath(path(file), programFolder_), UPSFileFilters());
   if (chosen.isEmpty()) return Outcome::Unchanged;
+  return OpenPath(file, chosen);
+}
+
+FileCommands::Outcome FileCommands::OpenPath(int file, const QString& chosen) {
   // Ask before reading: a save on the way may write the very file chosen.
   if (!ConfirmReplace(file)) return Outcome::Unchanged;
   UPFile loaded;

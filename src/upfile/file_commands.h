@@ -40,6 +40,8 @@ class FileCommands {
 
   Outcome New(int file);
   Outcome Open(int file);
+  // Open without the file dialog, for a file dropped on the grid.
+  Outcome OpenPath(int file, const QString& path);
   bool Save(int file);
   Outcome SaveAs(int file);
   Outcome OpenFrom(int source);  // loads the source's file into the other grid

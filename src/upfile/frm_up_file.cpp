@@ -64,6 +64,7 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
   for (int file = 0; file < 2; ++file) {
     connectPane(file);
     connectEditing(file);
+    connectDragAndDrop(file);
   }
   connectHistory();
   QCoreApplication::instance()->installEventFilter(this);  // the window sees Space before its controls

@@ -37,6 +37,7 @@ struct AppState;
 class MWheel;
 class UPFilePane;
 class UPGridModel;
+struct RowDrag;
 
 // The four panel flags kept in the settings ("Settings": "FileMenuButtons_Visible0/1",
 // "CopyMenuButtons_Visible0/1").
@@ -178,6 +179,11 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
 
   // following the instrument (frm_up_file_follow.cpp)
   void buildFollowBox();
+
+  // drag and drop (frm_up_file_drop.cpp)
+  void connectDragAndDrop(int file);
+  void startRowDrag(int file);
+  void dropRows(int target, const RowDrag& rows, int row, bool copy);
 
   // transfers (frm_up_file_transfer.cpp)
   void runTransfer(int target, const QString& busyText, const std::function<TransferChange()>& operation);

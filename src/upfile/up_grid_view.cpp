@@ -26,7 +26,7 @@ class IDColumnDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-UPGridView::UPGridView(int file, QWidget* parent) : QTableView(parent) {
+UPGridView::UPGridView(int file, QWidget* parent) : QTableView(parent), file_(file) {
   setObjectName(QStringLiteral("Grid_frmUPFile_UP_%1").arg(file));
   setAccessibleName(QStringLiteral("File %1 UPs").arg(file));
   // A compact face, so that the thirteen columns keep their narrow widths with readable texts.
@@ -51,6 +51,8 @@ UPGridView::UPGridView(int file, QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setMinimumSectionSize(1);
   setItemDelegateForColumn(kColID, new IDColumnDelegate(this));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
 }
 
 int UPGridView::rowHeight() const { return verticalHeader()->defaultSectionSize(); }
@@ -71,14 +73,48 @@ int UPGridView::firstVisibleRow() const { return verticalScrollBar()->value(); }
 void UPGridView::scrollToTopRow(int row) { verticalScrollBar()->setValue(row); }
 
 void UPGridView::mousePressEvent(QMouseEvent* event) {
-  const int row = indexAt(event->position().toPoint()).row();
-  if (row >= 0) emit mousePressedOnRow(row);
+  const QModelIndex cell = indexAt(event->position().toPoint());
+  const bool onSelection = cell.isValid() && selectionModel()->isSelected(model()->index(cell.row(), kColUserProgram));
+  if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && onSelection) {
+    // Wait: leaving the grid drags the rows, anything else makes this press an ordinary one.
+    pendingPress_.reset(static_cast<QMouseEvent*>(event->clone()));
+    return;
+  }
+  if (cell.isValid()) emit mousePressedOnRow(cell.row());
   QTableView::mousePressEvent(event);
 }
 
+void UPGridView::mouseMoveEvent(QMouseEvent* event) {
+  if (pendingPress_ && !event->buttons().testFlag(Qt::LeftButton)) pendingPress_.reset();  // released elsewhere
+  if (pendingPress_) {
+    const QPoint at = event->position().toPoint();
+    if (!viewport()->rect().contains(at)) {
+      pendingPress_.reset();
+      emit rowDragRequested();
+      return;
+    }
+    if (indexAt(at).row() == indexAt(pendingPress_->position().toPoint()).row()) return;
+    replayPendingPress();  // a block selection that starts on the selection
+  }
+  QTableView::mouseMoveEvent(event);
+}
+
 void UPGridView::mouseReleaseEvent(QMouseEvent* event) {
+  if (pendingPress_) replayPendingPress();
   QTableView::mouseReleaseEvent(event);
   emit mouseReleased();
+}
+
+void UPGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (pendingPress_) replayPendingPress();  // the second press of a double-click is an ordinary one
+  QTableView::mouseDoubleClickEvent(event);
+}
+
+void UPGridView::replayPendingPress() {
+  const std::unique_ptr<QMouseEvent> press = std::move(pendingPress_);
+  const int row = indexAt(press->position().toPoint()).row();
+  if (row >= 0) emit mousePressedOnRow(row);
+  QTableView::mousePressEvent(press.get());
 }
 
 }  // namespace tarnwick

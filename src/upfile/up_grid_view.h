@@ -1,9 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of one UP grid: whole rows selected in one block, the ID column drawn like a header,
 // fixed column widths and a height of at most 30 rows (with a scroll bar from 30 rows on).
+// Rows are dragged out by pressing on the selection and leaving the grid with the button held;
+// a press on the selection that stays on the grid is an ordinary click or block selection. The
+// grid takes rows of the other grid and .UPS files from a file manager, with a line (or for a
+// copy a frame) showing where they go.
 #pragma once
 
+#include <QMouseEvent>
 #include <QTableView>
+#include <memory>
+
+#include "upfile/drop_rules.h"
+
+class QDropEvent;
 
 namespace tarnwick {
 
@@ -22,10 +32,43 @@ class UPGridView : public QTableView {
  signals:
   void mousePressedOnRow(int row);
   void mouseReleased();
+  // The selected rows are being dragged out of the grid.
+  void rowDragRequested();
+  // Emitted once the drop is over (the drag's own event loop has ended). `row` is -1 below the
+  // last row; `copy` when Ctrl was held.
+  void rowsDropped(const tarnwick::RowDrag& drag, int row, bool copy);
+  void fileDropped(const QString& path);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  struct DropTarget {
+    std::optional<RowDrag> rows;
+    QString file;
+    int row = -1;
+    bool copy = false;
+    bool accepted() const { return rows.has_value() || !file.isEmpty(); }
+  };
+  DropTarget targetOf(const QDropEvent& event) const;
+  bool judgeDrop(QDropEvent* event);
+  void showDropIndicator(const DropTarget& target);
+  void hideDropIndicator();
+  void replayPendingPress();
+  void scrollWhileDragging(int y);
+
+  int file_;
+  std::unique_ptr<QMouseEvent> pendingPress_;  // a press on the selection, not yet a click or a drag
+  int indicatorRow_ = -2;                     // -2: none; -1: below the last row
+  int indicatorRows_ = 0;                     // rows framed for a copy; 0 for a line
 };
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@ Used by the end-to-end journeys (start the bus with start_accessibility_bus from
 
   a11y.py windows                       titles of the program's visible top-level windows
   a11y.py find NAME [ROLE]              "x y w h" of the first showing object named NAME
+  a11y.py find-all NAME [ROLE]          "x y w h" of every showing object named NAME, left to right
   a11y.py text NAME [ROLE]              the text (or name) of that object
   a11y.py table NAME                    "rows columns" of the table named NAME
   a11y.py headers NAME                  the column header titles of that table, one a line
@@ -138,6 +139,13 @@ def main(argv):
                 print(window.name)
     elif command == "find":
         print(*extents(find(args[0], role_of(args[1]) if len(args) > 1 else None)))
+    elif command == "find-all":
+        role = role_of(args[1]) if len(args) > 1 else None
+        find(args[0], role)
+        boxes = [extents(node) for node in walk(application())
+                 if node.name == args[0] and (role is None or node.getRole() == role)]
+        for box in sorted(boxes):
+            print(*box)
     elif command == "text":
         print(text_of(find(args[0], role_of(args[1]) if len(args) > 1 else None)))
     elif command == "table":

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drag and drop in the UP file window: rows of one grid dropped on the other, files dropped from
+// a file manager, and when a press on the grid starts a drag at all.
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+
+#include "upfile/drop_rules.h"
+#include "upfile/up_grid_view.h"
+#include "upfile/window_fixture.h"
+
+namespace tarnwick {
+
+using testing::MarkOf;
+using testing::WindowFixture;
+using IDs = std::vector<int>;
+
+namespace {
+
+std::vector<int> Marks(const UPFile& file) {
+  std::vector<int> marks;
+  for (int id = 0; id < file.count; ++id) marks.push_back(MarkOf(file.up(id)));
+  return marks;
+}
+
+std::unique_ptr<QMimeData> RowsOf(int sourceFile, const IDs& ids) {
+  auto data = std::make_unique<QMimeData>();
+  data->setData(QString::fromLatin1(kRowDragMimeType),
+                EncodeRowDrag({QCoreApplication::applicationPid(), sourceFile, ids}));
+  return data;
+}
+
+std::unique_ptr<QMimeData> FileOf(const QString& path) {
+  auto data = std::make_unique<QMimeData>();
+  data->setUrls({QUrl::fromLocalFile(path)});
+  return data;
+}
+
+// Where a pointer over `row` of the grid is; `lowerHalf` for the bottom part of the row.
+QPoint RowPoint(QTableView* view, int row, bool lowerHalf = false) {
+  const QModelIndex cell = view->model()->index(row, 2);
+  view->scrollTo(cell);
+  const QRect rect = view->visualRect(cell);
+  return lowerHalf ? QPoint(rect.center().x(), rect.bottom() - 1) : rect.center();
+}
+
+// Enters, moves and drops as the drag manager does; true when the grid took the drop. The change
+// runs once the drop is over, so the events posted meanwhile are handled.
+bool Drop(QTableView* view, const QMimeData& data, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, modifiers);
+  QCoreApplication::sendEvent(view->viewport(), &enter);
+  QDragMoveEvent move(at, actions, &data, Qt::LeftButton, modifiers);
+  QCoreApplication::sendEvent(view->viewport(), &move);
+  if (!move.isAccepted()) return false;
+  const Qt::DropAction shown = move.dropAction();
+  QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, modifiers);
+  QCoreApplication::sendEvent(view->viewport(), &drop);
+  QCoreApplication::processEvents();
+  // The pointer shows a copy for Ctrl and for files, a move-like insert otherwise.
+  const bool copy = modifiers.testFlag(Qt::ControlModifier) || data.hasUrls();
+  return drop.isAccepted() && shown == (copy ? Qt::CopyAction : Qt::MoveAction);
+}
+
+}  // namespace
+
+class DropTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A drop on a row inserts before it, below the last row appends, with Ctrl copies over the rows
+  // from there down; each is one step of the target's history.
+  void rowsDroppedOnTheOtherGridInsertAppendOrCopy() {
+    WindowFixture fixture(5, 20);
+    const std::vector<int> original = Marks(fixture.file(1));
+    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {3, 1}), RowPoint(fixture.grid(1), 10)));
+    QCOMPARE(fixture.file(1).count, 22);
+    QCOMPARE(MarkOf(fixture.file(1).up(9)), 1009);
+    QCOMPARE(MarkOf(fixture.file(1).up(10)), 3);
+    QCOMPARE(MarkOf(fixture.file(1).up(11)), 1);
+    QCOMPARE(MarkOf(fixture.file(1).up(12)), 1010);
+    QCOMPARE(fixture.selectedID(1), 10);
+    QVERIFY(fixture.state.history[1].Modified());
+    QCOMPARE(fixture.file(0).count, 5);  // the source keeps its rows
+
+    QTest::keyClick(fixture.grid(1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Marks(fixture.file(1)), original);
+    QVERIFY(!fixture.state.history[1].Modified());
+
+    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {4}), RowPoint(fixture.grid(1), 19, true)));
+    QCOMPARE(fixture.file(1).count, 21);
+    QCOMPARE(MarkOf(fixture.file(1).up(20)), 4);
+    QCOMPARE(MarkOf(fixture.file(1).up(19)), 1019);
+
+    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {0, 2}), RowPoint(fixture.grid(1), 5), Qt::ControlModifier));
+    QCOMPARE(fixture.file(1).count, 21);
+    QCOMPARE(MarkOf(fixture.file(1).up(5)), 0);
+    QCOMPARE(MarkOf(fixture.file(1).up(6)), 2);
+    QCOMPARE(MarkOf(fixture.file(1).up(7)), 1007);
+    QVERIFY(fixture.dialogs.messages().isEmpty());
+
+    // Too few rows from the drop row down: the copy is refused and nothing changes.
+    const std::vector<int> before = Marks(fixture.file(1));
+    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {0, 1, 2}), RowPoint(fixture.grid(1), 19), Qt::ControlModifier));
+    QCOMPARE(fixture.dialogs.messages(), QStringList{QStringLiteral("Copy Failed")});
+    QCOMPARE(Marks(fixture.file(1)), before);
+    QVERIFY(!Drop(fixture.grid(0), *RowsOf(0, {1}), RowPoint(fixture.grid(0), 2)));  // not on its own grid
+
+    // In a grid sorted the other way the rows go in before the UP under the pointer.
+    fixture.press("cmd_GridHeader", 100);  // ID descending: 20, 19, 18 ...
+    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {2}), RowPoint(fixture.grid(1), 1)));  // the row of ID 19
+    QCOMPARE(MarkOf(fixture.file(1).up(19)), 2);
+  }
+
+  void aDropBeyond65535IDsIsRefusedWithTheInsertMessage() {
+    WindowFixture fixture(3, kMaxUPCount - 1);
+    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {0, 1}), RowPoint(fixture.grid(1), 0)));
+    QCOMPARE(fixture.dialogs.messages(), QStringList{QStringLiteral("More than 65535 ID's - Insert Failed")});
+    QCOMPARE(fixture.file(1).count, kMaxUPCount - 1);
+    QCOMPARE(MarkOf(fixture.file(1).up(0)), 1000);
+    QVERIFY(!fixture.state.history[1].Modified());
+  }
+
+  // A dropped .UPS file opens as Open would: unsaved changes are asked about first, Cancel keeps
+  // everything.
+  void aDroppedFileOpensAfterTheUnsavedQuestion() {
+    WindowFixture fixture(4, 3);
+    fixture.selectRows(0, 0, 0);
+    fixture.press("cmd_Grid_frmUPFile_UP_Delete", 0);
+    QCOMPARE(fixture.file(0).count, 3);
+    const QString other = fixture.filePath("file1.ups");
+
+    QVERIFY(Drop(fixture.grid(0), *FileOf(other), RowPoint(fixture.grid(0), 1)));
+    QCOMPARE(fixture.dialogs.shown.size(), std::size_t{1});
+    QCOMPARE(fixture.dialogs.shown[0].kind, testing::RecordingDialogs::Kind::SaveDiscardCancel);
+    QCOMPARE(fixture.file(0).count, 3);
+    QVERIFY(fixture.state.history[0].Modified());
+
+    fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
+    QVERIFY(Drop(fixture.grid(0), *FileOf(other), RowPoint(fixture.grid(0), 1)));
+    QCOMPARE(fixture.file(0).count, 3);
+    QCOMPARE(MarkOf(fixture.file(0).up(0)), 1000);
+    QCOMPARE(QString::fromStdString(fixture.file(0).path), other);
+    QVERIFY(!fixture.state.history[0].Modified());
+    QCOMPARE(fixture.text("txt_UPS_FileName", 0), QStringLiteral("file1.ups"));
+  }
+
+  // A click on the selection selects that row alone and a drag within the grid selects a block;
+  // only leaving the grid with the button held drags the rows out.
+  void onlyLeavingTheGridWithTheButtonHeldStartsADrag() {
+    WindowFixture fixture(10, 10);
+    auto* view = static_cast<UPGridView*>(fixture.grid(0));
+    QSignalSpy drags(view, &UPGridView::rowDragRequested);
+    fixture.selectRows(0, 2, 5);
+    fixture.clickRow(0, 3, Qt::NoModifier);
+    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{1});
+    QCOMPARE(fixture.selectedID(0), 3);
+
+    QWidget* port = view->viewport();
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 3));
+    QMouseEvent move(QEvent::MouseMove, RowPoint(view, 6), port->mapToGlobal(RowPoint(view, 6)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(port, &move);
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 6));
+    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{4});
+    QCOMPARE(drags.count(), 0);
+
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 4));
+    const QPoint outside(port->width() + 20, RowPoint(view, 4).y());
+    QMouseEvent leave(QEvent::MouseMove, outside, port->mapToGlobal(outside), Qt::NoButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QObject::disconnect(view, &UPGridView::rowDragRequested, nullptr, nullptr);  // no drag loop here
+    QSignalSpy outsideDrags(view, &UPGridView::rowDragRequested);
+    QCoreApplication::sendEvent(port, &leave);
+    QCOMPARE(outsideDrags.count(), 1);
+    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{4});  // the dragged block stays selected
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, outside);
+  }
+};
+
+}  // namespace tarnwick
+
+QTEST_MAIN(tarnwick::DropTest)
+#include "drop_test.moc"
