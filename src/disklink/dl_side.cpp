@@ -5,50 +5,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "disklink/dl_grid_model.h"
-#include "grid/grid_controls.h"
-#include "ui/image_button.h"
-#include "ui/twips.h"
 #include "grid/filter_box.h"
+#include "grid/grid_controls.h"
 #include "grid/grid_header_button.h"
 #include "grid/paged_grid_view.h"
+#include "ui/form_helpers.h"
+#include "ui/image_button.h"
+#include "ui/twips.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr int kButtonSize = 32;
 constexpr int kHeaderHeight = 22;
-
-QHBoxLayout* Row(QWidget* host, int spacing = 2) {
-  auto* layout = new QHBoxLayout(host);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
-
-QLineEdit* ReadOnlyBox(const QString& name, const QString& toolTip, int width, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setToolTip(toolTip);
-  box->setAccessibleName(toolTip);
-  box->setReadOnly(true);
-  box->setFocusPolicy(Qt::NoFocus);
-  box->setFixedWidth(width);
-  return box;
-}
-
-ImageButton* PictureButton(const QString& name, const QString& picture, const QString& toolTip,
-                           QWidget* parent) {
-  auto* button = new ImageButton(picture, parent);
-  button->setObjectName(name);
-  button->setToolTip(toolTip);
-  button->setAccessibleName(toolTip);
-  button->setFixedSize(kButtonSize, kButtonSize);
-  return button;
-}
 
 // Column widths follow the twips of the layout, widened where the screen font needs more.
 int ColumnPixels(int col, const QFontMetrics& metrics) {
@@ -97,7 +69,7 @@ QString DLSide::indexed(const char* name) const {
 
 QWidget* DLSide::buildFileRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host);
   fileNameLabel = new QLabel(host);
   fileNameLabel->setObjectName(indexed("lbl_UPS_FileName"));
   fileNameBox = ReadOnlyBox(indexed("txt_UPS_FileName"), {}, 160, host);
@@ -109,18 +81,19 @@ QWidget* DLSide::buildFileRow() {
 
 QWidget* DLSide::buildReadOut() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 4);
+  auto* row = TightRow(host, 4);
   counter = new RowCounter(indexed("lbl_Back_IDCnt"), indexed("lbl_IDCnt"), QSize(44, 20), host);
   auto* idCaption = new QLabel(QStringLiteral("Sel ID"), host);
   selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 44, host);
   auto* rowsCaption = new QLabel(QStringLiteral("Sel Rows"), host);
   selectedRows = ReadOnlyBox(indexed("txt_Sel_Rows"), QStringLiteral("Number of Selected Rows"), 36, host);
-  homeEnd = PictureButton(indexed("cmd_HomeEnd"), QStringLiteral("TO_END"), QStringLiteral("Go to End"), host);
+  homeEnd =
+      PictureButton(indexed("cmd_HomeEnd"), QStringLiteral("TO_END"), QStringLiteral("Go to End"), kButtonSize, host);
   homeEnd->setProperty("tag", QStringLiteral("TO_END"));
   const int other = 1 - side;
   copy = PictureButton(indexed("cmd_Grid_frmDL_DL_Copy"), QStringLiteral("COPY_%1_TO_%2").arg(side).arg(other),
                        QStringLiteral("Copy Selected DLs from File %1 to File %2 Selection").arg(side).arg(other),
-                       host);
+                       kButtonSize, host);
   QSizePolicy keep = copy->sizePolicy();
   keep.setRetainSizeWhenHidden(true);
   copy->setSizePolicy(keep);
@@ -139,7 +112,7 @@ QWidget* DLSide::buildHeaderRow() {
   static const char* const kTips[] = {"ID [L:Sort | R:Align]", "Disk Link [L:Sort | R:Align]",
                                       "Name [L:Sort | R:Align]"};
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   row->addSpacing(grid->frameWidth());
   for (int col = 0; col < 3; ++col) {
     auto* header = new GridHeaderButton(QStringLiteral("cmd_DLHeader_%1").arg(100 * side + col), host);
@@ -155,10 +128,10 @@ QWidget* DLSide::buildHeaderRow() {
 
 QWidget* DLSide::buildFilterRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   row->addSpacing(grid->frameWidth());
   clearFilter = PictureButton(indexed("cmd_ClearFilter"), QStringLiteral("CLEAR_FILTER"),
-                              QStringLiteral("Clear Filter"), host);
+                              QStringLiteral("Clear Filter"), kButtonSize, host);
   clearFilter->setFixedSize(grid->columnWidth(0), kHeaderHeight);
   row->addWidget(clearFilter);
   static const char* const kTips[] = {"Disk Link [Filter]", "Name [Filter]"};

@@ -14,6 +14,7 @@
 #include "grid/paged_grid_view.h"
 #include "keyboard/rom_style_model.h"
 #include "ui/focus_park.h"
+#include "ui/form_helpers.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"
 
@@ -24,22 +25,6 @@ constexpr std::array<int, 3> kColumnTwips{600, 405, 975};
 constexpr std::array<const char*, 3> kHeaderTips{"ID [L:Sort | R:Align]", "Disk Link [L:Sort | R:Align]",
                                                  "Tone [L:Sort | R:Align]"};
 constexpr int kButtonSize = 20;
-
-QHBoxLayout* Row(QWidget* host) {
-  auto* row = new QHBoxLayout(host);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
-  return row;
-}
-
-ImageButton* PictureButton(const char* name, const QString& picture, const QString& tip, QWidget* parent) {
-  auto* button = new ImageButton(picture, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(tip);
-  button->setAccessibleName(tip);
-  button->setFixedSize(kButtonSize, kButtonSize);
-  return button;
-}
 
 }  // namespace
 
@@ -69,7 +54,7 @@ RomStyleList::RomStyleList(const std::vector<StyleEntry>& styles, QWidget* paren
 
 QWidget* RomStyleList::buildHeaderRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host, 0);
   for (int col = 0; col < 3; ++col) {
     auto* header = new GridHeaderButton(QStringLiteral("cmd_ROMStyleHeader_%1").arg(col), host);
     header->setToolTip(QString::fromLatin1(kHeaderTips[static_cast<std::size_t>(col)]));
@@ -86,7 +71,7 @@ QWidget* RomStyleList::buildHeaderRow() {
 
 QWidget* RomStyleList::buildFilterRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host, 0);
   auto* indexSpace = new QWidget(host);
   indexSpace->setFixedWidth(grid_->columnWidth(0));
   row->addWidget(indexSpace);
@@ -108,11 +93,12 @@ QWidget* RomStyleList::buildFilterRow() {
 
 QWidget* RomStyleList::buildCountRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host, 0);
   counter_ = new RowCounter(QStringLiteral("lbl_Back_IDCnt"), QStringLiteral("lbl_IDCnt"),
                             QSize(grid_->columnWidth(0), kButtonSize), host);
-  homeEnd_ = PictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), QStringLiteral("Go to End"), host);
-  auto* clear = PictureButton("cmd_ClearFilter", QStringLiteral("CLEAR_FILTER"), QStringLiteral("Clear Filter"), host);
+  homeEnd_ = PictureButton("cmd_HomeEnd", QStringLiteral("TO_END"), QStringLiteral("Go to End"), kButtonSize, host);
+  auto* clear = PictureButton("cmd_ClearFilter", QStringLiteral("CLEAR_FILTER"), QStringLiteral("Clear Filter"),
+                              kButtonSize, host);
   connect(homeEnd_, &ImageButton::leftPressed, this, &RomStyleList::onHomeEnd);
   connect(clear, &ImageButton::leftPressed, this, &RomStyleList::onClearFilter);
   auto* title = new QLabel(QStringLiteral("Internal ROM Styles"), host);

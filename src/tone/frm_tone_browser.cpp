@@ -15,6 +15,7 @@
 #include "grid/grid_controls.h"
 #include "grid/grid_header_button.h"
 #include "grid/paged_grid_view.h"
+#include "ui/form_helpers.h"
 #include "ui/image_button.h"
 #include "ui/mouse_wheel.h"
 #include "ui/twips.h"
@@ -25,13 +26,6 @@ namespace {
 constexpr int kButtonSize = 28;
 constexpr int kHeaderHeight = 22;
 constexpr int kCellMargins = 6;
-
-QHBoxLayout* Row(QWidget* host, int spacing = 2) {
-  auto* layout = new QHBoxLayout(host);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
 
 // The three mark positions, in the order shown: none, after the name, before it (option index
 // = markPos).
@@ -172,7 +166,7 @@ QWidget* frmToneBrowser::buildChannels() {
 
 QWidget* frmToneBrowser::buildCounterRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 4);
+  auto* row = TightRow(host, 4);
   counter_ = new RowCounter(kind_.objectName("lbl_Back_IDCnt_%1"), kind_.objectName("lbl_IDCnt_%1"), QSize(64, 22), host);
   connect(counter_, &RowCounter::pressed, this, [this] { grid_->setFocus(); });
   homeEnd_ = new ImageButton(QStringLiteral("TO_END"), host);
@@ -188,7 +182,7 @@ QWidget* frmToneBrowser::buildCounterRow() {
 
 QWidget* frmToneBrowser::buildHeaderRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   row->addSpacing(grid_->frameWidth());
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.8);
@@ -207,7 +201,7 @@ QWidget* frmToneBrowser::buildHeaderRow() {
 
 QWidget* frmToneBrowser::buildFilterRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   row->addSpacing(grid_->frameWidth());
   // The drum set window's button has always been spelt this way.
   const QString clearName = kind_.drumSets ? QStringLiteral("cmd_Drumset_ClearFilter") : QStringLiteral("cmd_Tone_ClearFilter");

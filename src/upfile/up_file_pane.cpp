@@ -8,33 +8,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "grid/filter_box.h"
+#include "grid/grid_controls.h"
+#include "grid/grid_header_button.h"
+#include "ui/form_helpers.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"
-#include "grid/grid_controls.h"
-#include "grid/filter_box.h"
 #include "upfile/filter_box_rules.h"
-#include "grid/grid_header_button.h"
 #include "upfile/up_grid_view.h"
 
 namespace tarnwick {
 namespace {
-
-QHBoxLayout* Row(QWidget* host, int spacing = 2) {
-  auto* layout = new QHBoxLayout(host);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(spacing);
-  return layout;
-}
-
-QLineEdit* ReadOnlyBox(const QString& name, const QString& toolTip, int width, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setToolTip(toolTip);
-  box->setReadOnly(true);
-  box->setFocusPolicy(Qt::NoFocus);
-  box->setFixedWidth(width);
-  return box;
-}
 
 // The width of a column: its width in twips, widened where the screen's font would not fit the
 // texts the column holds ("FDD", "250", an 8-letter name).
@@ -101,11 +85,11 @@ ImageButton* UPFilePane::pictureButton(const char* name, const QString& picture,
 
 QWidget* UPFilePane::buildFilePanel() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host);
   fileMenuControl = pictureButton("cmd_FileMenuControl", QStringLiteral("MENU_CONTROL_SHRINK"), host);
   fileMenuButtons = new QWidget(host);
   fileMenuButtons->setObjectName(indexed("fraFileMenuButtons"));
-  auto* buttons = Row(fileMenuButtons);
+  auto* buttons = TightRow(fileMenuButtons);
   fileNew = pictureButton("cmd_FileNew", QStringLiteral("FILE_NEW"), fileMenuButtons);
   fileOpen = pictureButton("cmd_FileOpen", QStringLiteral("FILE_OPEN"), fileMenuButtons);
   openFileFrom = pictureButton("cmd_OpenFileFrom", QStringLiteral("FILE_FROM_%1").arg(file), fileMenuButtons);
@@ -133,11 +117,11 @@ QWidget* UPFilePane::buildFilePanel() {
 
 QWidget* UPFilePane::buildTransferPanel() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host);
   copyMenuControl = pictureButton("cmd_CopyMenuControl", QStringLiteral("MENU_CONTROL_SHRINK"), host);
   copyMenuButtons = new QWidget(host);
   copyMenuButtons->setObjectName(indexed("fraCopyMenuButtons"));
-  auto* buttons = Row(copyMenuButtons);
+  auto* buttons = TightRow(copyMenuButtons);
   const int other = 1 - file;
   const QString direction = QStringLiteral("%1_TO_%2").arg(file).arg(other);
   copy = pictureButton("cmd_Grid_frmUPFile_UP_Copy", QStringLiteral("COPY_") + direction, copyMenuButtons);
@@ -167,7 +151,7 @@ QWidget* UPFilePane::buildTransferPanel() {
 
 QWidget* UPFilePane::buildReadOut() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 4);
+  auto* row = TightRow(host, 4);
   counter = new RowCounter(indexed("lbl_Back_IDCnt"), indexed("lbl_IDCnt"), QSize(64, 20), host);
   selectedID = ReadOnlyBox(indexed("txt_Sel_ID"), QStringLiteral("Active Selected ID"), 60, host);
   selectedRows = ReadOnlyBox(indexed("txt_Sel_Rows"), QStringLiteral("Number of Selected Rows"), 60, host);
@@ -188,7 +172,7 @@ QWidget* UPFilePane::buildReadOut() {
 
 QWidget* UPFilePane::buildToneRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host);
+  auto* row = TightRow(host);
   const char* const names[] = {"txt_UP1", "txt_UP2", "txt_UP3", "txt_LW1", "txt_LW2", "txt_MI"};
   const char* const tips[] = {"Upper 1 Tone", "Upper 2 Tone", "Upper 3 Tone",
                               "Lower 1 Tone", "Lower 2 Tone", "Melody Intelligence Tone"};
@@ -213,7 +197,7 @@ QWidget* UPFilePane::buildToneRow() {
 // Pairs of arrows above the columns they choose for: Pad (8), EFX (9) and the tone columns (10..12).
 QWidget* UPFilePane::buildSelectorRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   int before = grid->frameWidth();
   for (int col = 0; col < kColPad; ++col) before += columnWidth(col);
   row->addSpacing(before);
@@ -242,7 +226,7 @@ QWidget* UPFilePane::buildSelectorRow() {
 
 QWidget* UPFilePane::buildHeaderRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   row->addSpacing(grid->frameWidth());
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.75);
@@ -258,7 +242,7 @@ QWidget* UPFilePane::buildHeaderRow() {
 
 QWidget* UPFilePane::buildFilterRow() {
   auto* host = new QWidget(this);
-  auto* row = Row(host, 0);
+  auto* row = TightRow(host, 0);
   row->addSpacing(grid->frameWidth());
   clearFilter = pictureButton("cmd_ClearFilter", QStringLiteral("CLEAR_FILTER"), host);
   clearFilter->setToolTip(QStringLiteral("Clear Filter"));
