@@ -15,6 +15,7 @@
 
 #include "midi/midi_system_probe.h"
 #include "midi/rtmidi_service.h"
+#include "jack_peers.h"
 #include "midi_test_support.h"
 #include "tone/frm_tone_browser.h"
 #include "tone/frm_tone_monitor.h"
@@ -29,38 +30,6 @@ class ToneJackTest : public ::testing::Test, protected test::MidiRig<RtMidiServi
  protected:
   void SetUp() override {
     if (!JackServerRunning()) GTEST_SKIP() << "no JACK server: jackd is not installed here";
-  }
-
-  static std::string UniquePort() {
-    static int serial = 0;
-    return "tone-peer-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
-  }
-
-  template <class Caps>
-  int deviceNamed(int count, int (MidiService::*capsOf)(int, Caps&), const std::string& port) {
-    for (int device = 0; device < count; ++device) {
-      Caps caps;
-      if ((service.*capsOf)(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
-    }
-    return -2;
-  }
-
-  static Log Heard(RtMidiIn& peer, std::size_t count) {
-    Log heard;
-    test::WaitFor([&] {
-      std::vector<unsigned char> bytes;
-      for (peer.getMessage(&bytes); !bytes.empty(); peer.getMessage(&bytes)) {
-        std::string text;
-        for (const unsigned char byte : bytes) {
-          char hex[4];
-          std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
-          text += hex;
-        }
-        heard.push_back(text);
-      }
-      return heard.size() >= count;
-    });
-    return heard;
   }
 
   std::unique_ptr<frmToneBrowser> browser(bool drumSets, int channel) {
@@ -79,9 +48,9 @@ class ToneJackTest : public ::testing::Test, protected test::MidiRig<RtMidiServi
 
 TEST_F(ToneJackTest, ARowSelectedInEachBrowserReachesThePeerOnItsChannel) {
   RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-tone-peer");
-  const std::string port = UniquePort();
+  const std::string port = test::UniquePeerPort("tone-peer");
   peer.openVirtualPort(port);
-  const int device = deviceNamed(service.outDeviceCount(), &MidiService::outDeviceCaps, port);
+  const int device = test::OutDeviceNamed(service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiOut(device), 0);
 
@@ -91,16 +60,16 @@ TEST_F(ToneJackTest, ARowSelectedInEachBrowserReachesThePeerOnItsChannel) {
   QTest::keyClick(grid, Qt::Key_Down);  // Piano 2, 0/2, program 2
   QTest::keyClick(grid, Qt::Key_Down);  // Organ 1, 8/3, program 17
   auto drums = browser(true, 15);       // Standard, 0/0, program 1 on channel 16
-  EXPECT_EQ(Heard(peer, 12), (Log{"B3 00 00", "B3 20 01", "C3 00", "B3 00 00", "B3 20 02", "C3 01", "B3 00 08",
+  EXPECT_EQ(test::Heard(peer, 12), (Log{"B3 00 00", "B3 20 01", "C3 00", "B3 00 00", "B3 20 02", "C3 01", "B3 00 08",
                                    "B3 20 03", "C3 10", "BF 00 00", "BF 20 00", "CF 00"}));
   midi.CloseMidiOut();
 }
 
 TEST_F(ToneJackTest, APeersUPSelectOnTheBasicChannelShowsInTheMonitor) {
   RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-tone-peer");
-  const std::string port = UniquePort();
+  const std::string port = test::UniquePeerPort("tone-peer");
   peer.openVirtualPort(port);
-  const int device = deviceNamed(service.inDeviceCount(), &MidiService::inDeviceCaps, port);
+  const int device = test::InDeviceNamed(service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   MonitorMidi link{[this] { return midi.hMidiIn() != 0; }, [this] { return int{settings.basicRx.zeroBased()}; },
                    [this](MidiChannel c) { return midi.MidiInBankMSB(c); },

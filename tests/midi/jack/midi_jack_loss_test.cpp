@@ -17,31 +17,13 @@
 #include "midi/midi_result.h"
 #include "midi/midi_system_probe.h"
 #include "midi/rtmidi_service.h"
+#include "jack_peers.h"
 #include "midi_test_support.h"
 
 extern char** environ;
 
 namespace tarnwick {
 namespace {
-
-// The device of the port named "client:`port`" in the service's current list; -2 when missing.
-int OutDeviceNamed(MidiService& service, const std::string& port) {
-  const int count = service.outDeviceCount();
-  for (int device = 0; device < count; ++device) {
-    MidiOutCaps caps;
-    if (service.outDeviceCaps(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
-  }
-  return -2;
-}
-
-int InDeviceNamed(MidiService& service, const std::string& port) {
-  const int count = service.inDeviceCount();
-  for (int device = 0; device < count; ++device) {
-    MidiInCaps caps;
-    if (service.inDeviceCaps(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
-  }
-  return -2;
-}
 
 // A JACK server of this test's own, made the default server of the process while it lives. Its
 // name is the tests' server name with "-loss": JACK keeps a server's name registered after a
@@ -112,8 +94,8 @@ TEST_F(JackLossTest, AServerKilledUnderOpenPortsClosesThemWithOneMessageAndTheyR
   listener->openVirtualPort("listener");
   auto* player = new RtMidiOut(RtMidi::UNIX_JACK, "tarnwick-peer");
   player->openVirtualPort("player");
-  ASSERT_EQ(midi.OpenMidiOut(OutDeviceNamed(service, "listener")), 0);
-  ASSERT_EQ(midi.OpenMidiIn(InDeviceNamed(service, "player")), 0);
+  ASSERT_EQ(midi.OpenMidiOut(test::OutDeviceNamed(service, "listener")), 0);
+  ASSERT_EQ(midi.OpenMidiIn(test::InDeviceNamed(service, "player")), 0);
 
   server.kill();
   midi.SendUPSelect(130);
@@ -133,8 +115,8 @@ TEST_F(JackLossTest, AServerKilledUnderOpenPortsClosesThemWithOneMessageAndTheyR
   again.openVirtualPort("listener");
   RtMidiOut playerAgain(RtMidi::UNIX_JACK, "tarnwick-peer");
   playerAgain.openVirtualPort("player");
-  ASSERT_EQ(midi.OpenMidiOut(OutDeviceNamed(service, "listener")), 0);
-  ASSERT_EQ(midi.OpenMidiIn(InDeviceNamed(service, "player")), 0);
+  ASSERT_EQ(midi.OpenMidiOut(test::OutDeviceNamed(service, "listener")), 0);
+  ASSERT_EQ(midi.OpenMidiIn(test::InDeviceNamed(service, "player")), 0);
   EXPECT_TRUE(midi.SendUPSelect(130));
   std::vector<unsigned char> bytes;
   int heard = 0;
@@ -155,8 +137,8 @@ TEST_F(JackLossTest, APeerThatVanishesClosesItsPortWithOneMessage) {
   auto player = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "tarnwick-peer");
   const std::string playerPort = "vanishing-player-" + std::to_string(::getpid());
   player->openVirtualPort(playerPort);
-  ASSERT_EQ(midi.OpenMidiOut(OutDeviceNamed(service, listenerPort)), 0);
-  ASSERT_EQ(midi.OpenMidiIn(InDeviceNamed(service, playerPort)), 0);
+  ASSERT_EQ(midi.OpenMidiOut(test::OutDeviceNamed(service, listenerPort)), 0);
+  ASSERT_EQ(midi.OpenMidiIn(test::InDeviceNamed(service, playerPort)), 0);
   EXPECT_TRUE(midi.SendUPSelect(1));
 
   listener.reset();

@@ -15,6 +15,7 @@
 #include "midi_commands.h"
 #include "midi/rtmidi_service.h"
 #include "midi/selection_messages.h"
+#include "jack_peers.h"
 #include "midi_test_support.h"
 
 namespace tarnwick {
@@ -29,48 +30,14 @@ class JackMidiTest : public ::testing::Test, protected test::MidiRig<RtMidiServi
       GTEST_SKIP() << "no JACK server: jackd is not installed here (see the test midi_jack_server_start)";
     }
   }
-
-  // A port name that no other test process uses.
-  static std::string UniquePort() {
-    static int serial = 0;
-    return "peer-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
-  }
-
-  template <class Caps>
-  int deviceNamed(int count, int (MidiService::*capsOf)(int, Caps&), const std::string& port) {
-    for (int device = 0; device < count; ++device) {
-      Caps caps;
-      if ((service.*capsOf)(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
-    }
-    return -2;
-  }
-
-  // What the listening peer has received by now or within the wait, as hex bytes, a message a line.
-  static Log Heard(RtMidiIn& peer, std::size_t count) {
-    Log heard;
-    test::WaitFor([&] {
-      std::vector<unsigned char> bytes;
-      for (peer.getMessage(&bytes); !bytes.empty(); peer.getMessage(&bytes)) {
-        std::string text;
-        for (const unsigned char byte : bytes) {
-          char hex[4];
-          std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
-          text += hex;
-        }
-        heard.push_back(text);
-      }
-      return heard.size() >= count;
-    });
-    return heard;
-  }
 };
 
 TEST_F(JackMidiTest, APeerReceivesTheUPSelectOnChannel13APartSwitchAndStartStopByteForByte) {
   RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
   peer.ignoreTypes(false, false, false);
-  const std::string port = UniquePort();
+  const std::string port = test::UniquePeerPort("peer");
   peer.openVirtualPort(port);
-  const int device = deviceNamed(service.outDeviceCount(), &MidiService::outDeviceCaps, port);
+  const int device = test::OutDeviceNamed(service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiOut(device), 0);
 
@@ -80,14 +47,14 @@ TEST_F(JackMidiTest, APeerReceivesTheUPSelectOnChannel13APartSwitchAndStartStopB
   midi.SendStop();
   midi.CloseMidiOut();
 
-  EXPECT_EQ(Heard(peer, 10), (Log{"BC 00 79", "BC 20 00", "CC 02", "BC 63 4F", "BC 62 13", "BC 06 00", "BC 65 7F",
+  EXPECT_EQ(test::Heard(peer, 10), (Log{"BC 00 79", "BC 20 00", "CC 02", "BC 63 4F", "BC 62 13", "BC 06 00", "BC 65 7F",
                                    "BC 64 7F", "FA", "FC"}));
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightReceiversInOrder) {
   RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
-  const std::string port = UniquePort();
+  const std::string port = test::UniquePeerPort("peer");
   peer.openVirtualPort(port);
   Log log;
   test::RecordingKeyboard keyboard(log);
@@ -95,7 +62,7 @@ TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightReceiversInOrder) {
   midi.setKeyboardReceiver(&keyboard);
   midi.setMonitorReceiver(&monitor);
   midi.setActiveMenu(View::Tone);
-  const int device = deviceNamed(service.inDeviceCount(), &MidiService::inDeviceCaps, port);
+  const int device = test::InDeviceNamed(service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiIn(device), 0);
 
@@ -114,7 +81,7 @@ TEST_F(JackMidiTest, MessagesFromAPeerReachTheRightReceiversInOrder) {
 
 TEST_F(JackMidiTest, MalformedBytesFromAPeerReachNoReceiverAndLeaveTheBankAlone) {
   RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
-  const std::string port = UniquePort();
+  const std::string port = test::UniquePeerPort("peer");
   peer.openVirtualPort(port);
   Log log;
   test::RecordingKeyboard keyboard(log);
@@ -122,7 +89,7 @@ TEST_F(JackMidiTest, MalformedBytesFromAPeerReachNoReceiverAndLeaveTheBankAlone)
   midi.setKeyboardReceiver(&keyboard);
   midi.setMonitorReceiver(&monitor);
   midi.setActiveMenu(View::Tone);
-  const int device = deviceNamed(service.inDeviceCount(), &MidiService::inDeviceCaps, port);
+  const int device = test::InDeviceNamed(service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(midi.OpenMidiIn(device), 0);
 
@@ -159,7 +126,7 @@ TEST_F(JackMidiTest, SendUpOnTheVirtualPortWaitsForAPeerAndSendsToIt) {
   command.join();
   ASSERT_TRUE(connected) << "the virtual port never appeared";
   EXPECT_EQ(exitCode, 0) << err.str();
-  EXPECT_EQ(Heard(peer, 3), (Log{"BC 00 79", "BC 20 00", "CC 02"}));
+  EXPECT_EQ(test::Heard(peer, 3), (Log{"BC 00 79", "BC 20 00", "CC 02"}));
 
   // Without a wait the command refuses the virtual port before opening anything.
   std::ostringstream out2, err2;

@@ -13,6 +13,7 @@
 
 #include "midi/midi_system_probe.h"
 #include "midi/rtmidi_service.h"
+#include "jack_peers.h"
 #include "midi_test_support.h"
 #include "upfile/window_fixture.h"
 
@@ -21,39 +22,13 @@ namespace {
 
 using test::Log;
 
-Log Heard(RtMidiIn& peer, std::size_t count) {
-  Log heard;
-  test::WaitFor([&] {
-    std::vector<unsigned char> bytes;
-    for (peer.getMessage(&bytes); !bytes.empty(); peer.getMessage(&bytes)) {
-      std::string text;
-      for (const unsigned char byte : bytes) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
-        text += hex;
-      }
-      heard.push_back(text);
-    }
-    return heard.size() >= count;
-  });
-  return heard;
-}
-
-int OutDeviceNamed(MidiService& service, const std::string& port) {
-  for (int device = 0; device < service.outDeviceCount(); ++device) {
-    MidiOutCaps caps;
-    if (service.outDeviceCaps(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
-  }
-  return -2;
-}
-
 TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
   if (!JackServerRunning()) GTEST_SKIP() << "no JACK server (see the test midi_jack_server_start)";
   test::MidiRig<RtMidiService> rig;
   RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
   const std::string port = "up-select-" + std::to_string(::getpid());
   peer.openVirtualPort(port);
-  const int device = OutDeviceNamed(rig.service, port);
+  const int device = test::OutDeviceNamed(rig.service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
   ASSERT_EQ(rig.midi.OpenMidiOut(device), 0);
 
@@ -66,16 +41,8 @@ TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   rig.midi.CloseMidiOut();
 
-  EXPECT_EQ(Heard(peer, 6), (Log{"BC 00 79", "BC 20 00", "CC 3F", "BC 00 79", "BC 20 00", "CC 02"}));
+  EXPECT_EQ(test::Heard(peer, 6), (Log{"BC 00 79", "BC 20 00", "CC 3F", "BC 00 79", "BC 20 00", "CC 02"}));
   EXPECT_TRUE(rig.dialogs.shown.empty());
-}
-
-int InDeviceNamed(MidiService& service, const std::string& port) {
-  for (int device = 0; device < service.inDeviceCount(); ++device) {
-    MidiInCaps caps;
-    if (service.inDeviceCaps(device, caps) == 0 && caps.name.ends_with(":" + port)) return device;
-  }
-  return -2;
 }
 
 TEST(UPSelectOverJack, APeersUPSelectMovesTheFollowingGrid) {
@@ -84,7 +51,7 @@ TEST(UPSelectOverJack, APeersUPSelectMovesTheFollowingGrid) {
   RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
   const std::string port = "up-follow-" + std::to_string(::getpid());
   peer.openVirtualPort(port);
-  const int device = InDeviceNamed(rig.service, port);
+  const int device = test::InDeviceNamed(rig.service, port);
   ASSERT_GE(device, 0) << "the peer's port is not listed";
 
   testing::WindowFixture fixture(192, 3);
