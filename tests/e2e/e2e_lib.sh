@@ -2,17 +2,11 @@
 # Shared set-up of the end-to-end journeys: a private X server and settings folder, starting
 # the real program, waiting for its windows, keys, exit and the settings it wrote.
 # Source it after setting `program` (the tarnwick executable) and `out` (a folder for pictures).
-# Every function fails the journey with a message; the journey exits 77 (skipped) when a tool
-# is missing.
+# Every function fails the journey with a message; a missing tool skips it, or fails it under CI.
 
 mkdir -p "$out"
-
-for tool in Xvfb xdotool import; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "${BASH_SOURCE[0]}")/../support/needs.sh"
+need_tools Xvfb xdotool import
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -105,7 +99,7 @@ expect_setting() {
 # cannot be had.
 start_accessibility_bus() {
   command -v dbus-launch >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] \
-    && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no accessibility bus"; exit 77; }
+    && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing_need "no accessibility bus"
   eval "$(dbus-launch --sh-syntax)"
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
   a11y_pid=$!

@@ -15,7 +15,7 @@ here="$(dirname "${BASH_SOURCE[0]}")"
 source "$here/e2e_lib.sh"
 
 command -v jackd >/dev/null && /usr/bin/python3 -c 'import jack' 2>/dev/null \
-  || { echo "skipped: no jackd or python3-jack-client"; exit 77; }
+  || missing_need "no jackd or python3-jack-client"
 export JACK_DEFAULT_SERVER="tarnwick-e2e-kb-$$"
 jack_pid=""
 peer_pid=""

@@ -11,12 +11,8 @@ out=$2
 repo=$3
 mkdir -p "$out"
 
-for tool in xvfb-run Xvfb xauth import identify; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "${BASH_SOURCE[0]}")/../support/needs.sh"
+need_tools xvfb-run Xvfb xauth import identify
 
 work=$(mktemp -d)
 runner_pid=""

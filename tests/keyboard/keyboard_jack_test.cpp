@@ -67,7 +67,7 @@ class KeyboardJackTest : public QObject {
 
  private slots:
   void init() {
-    if (!JackServerRunning()) QSKIP("no JACK server: jackd is not installed here (see midi_jack_server_start)");
+    TARNWICK_QNEED(JackServerRunning(), "no JACK server: jackd is not installed here (see midi_jack_server_start)");
     state.names.styles[5] = {3, 1, 42, "Test    "};
     window = std::make_unique<frmKeyboard>(state, KeyboardSettings{}, midi);
     window->resize(1500, 800);
@@ -141,3 +141,4 @@ class KeyboardJackTest : public QObject {
 
 QTEST_MAIN(tarnwick::KeyboardJackTest)
 #include "keyboard_jack_test.moc"
+#include "support/needs.h"

@@ -16,9 +16,8 @@ out=$2
 app_id=$3
 version=$4
 
-for tool in cpack dpkg-deb dpkg-shlibdeps update-mime-database man; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/../support/needs.sh"
+need_tools cpack dpkg-deb dpkg-shlibdeps update-mime-database man
 
 root_work=$(mktemp -d)
 journey_cleanup() { rm -rf "$root_work"; }

@@ -14,6 +14,7 @@
 #include "setlist/set_list_pages.h"
 #include "support/temp_folder.h"
 #include "updata/up_record.h"
+#include "support/needs.h"
 
 namespace tarnwick {
 namespace {
@@ -103,7 +104,7 @@ std::string PdfToText(const std::string& pdf, const testing::TempFolder& folder)
 }
 
 TEST(SetListPdf, ReadsBackAsTextOnEachPaper) {
-  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  TARNWICK_NEED(std::system("command -v pdftotext >/dev/null 2>&1") == 0, "pdftotext is not installed");
   const UPFile file = FileOf({{"Caf\xE9", "Jazz (2)", 88, "Back\\up"}, {"Second", "Rock", 140, ""}});
   SetList list{"Gig \xC5\x81\xC3\xB3""dz.UPS", "2026-12-07", MakeSetListEntries(file)};
   for (int i = 0; i < 45; ++i) list.entries.push_back({100 + i, 120, "", "Filler", "Pop", ""});

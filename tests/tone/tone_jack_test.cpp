@@ -20,6 +20,7 @@
 #include "tone/frm_tone_browser.h"
 #include "tone/frm_tone_monitor.h"
 #include "tone/tone_tables.h"
+#include "support/needs.h"
 
 namespace tarnwick {
 namespace {
@@ -29,7 +30,7 @@ using test::Log;
 class ToneJackTest : public ::testing::Test, protected test::MidiRig<RtMidiService> {
  protected:
   void SetUp() override {
-    if (!JackServerRunning()) GTEST_SKIP() << "no JACK server: jackd is not installed here";
+    TARNWICK_NEED(JackServerRunning(), "no JACK server: jackd is not installed here");
   }
 
   std::unique_ptr<frmToneBrowser> browser(bool drumSets, int channel) {

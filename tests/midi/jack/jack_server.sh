@@ -1,13 +1,14 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts or stops the private JACK server of the MIDI tests (dummy driver, no sound hardware).
-#   jack_server.sh start STATEDIR   exit 77 (skipped) when jackd is not installed
+#   jack_server.sh start STATEDIR   skipped without jackd, failed under CI
 #   jack_server.sh stop STATEDIR
 # The server name comes from JACK_DEFAULT_SERVER, so that it meets no other server.
 set -u
 action=$1
 state=$2
 pidfile=$state/jackd.pid
+. "$(dirname "$0")/../../support/needs.sh"
 
 stop_server() {
   [ -f "$pidfile" ] || return 0
@@ -26,10 +27,7 @@ stop_server() {
 
 case $action in
   start)
-    if ! command -v jackd >/dev/null 2>&1 || ! command -v jack_wait >/dev/null 2>&1; then
-      echo "jackd or jack_wait is not installed (package jackd2): the JACK tests are skipped"
-      exit 77
-    fi
+    need_tools jackd jack_wait
     mkdir -p "$state"
     stop_server  # left over from a run that was killed
     # Synchronous mode: the server waits for every client to finish its cycle. In the default

@@ -19,6 +19,7 @@
 #include "midi/rtmidi_service.h"
 #include "jack_peers.h"
 #include "midi_test_support.h"
+#include "support/needs.h"
 
 extern char** environ;
 
@@ -81,7 +82,7 @@ class OwnJackServer {
 class JackLossTest : public ::testing::Test, protected test::MidiRig<RtMidiService> {
  protected:
   void SetUp() override {
-    if (!JackServerRunning()) GTEST_SKIP() << "no JACK server: jackd is not installed here";
+    TARNWICK_NEED(JackServerRunning(), "no JACK server: jackd is not installed here");
   }
   QStringList messages() const { return dialogs.messages(); }
 };

@@ -17,6 +17,7 @@
 #include "midi/selection_messages.h"
 #include "jack_peers.h"
 #include "midi_test_support.h"
+#include "support/needs.h"
 
 namespace tarnwick {
 namespace {
@@ -26,9 +27,7 @@ using test::Log;
 class JackMidiTest : public ::testing::Test, protected test::MidiRig<RtMidiService> {
  protected:
   void SetUp() override {
-    if (!JackServerRunning()) {
-      GTEST_SKIP() << "no JACK server: jackd is not installed here (see the test midi_jack_server_start)";
-    }
+    TARNWICK_NEED(JackServerRunning(), "no JACK server (see the test midi_jack_server_start)");
   }
 };
 

@@ -16,6 +16,7 @@
 #include "jack_peers.h"
 #include "midi_test_support.h"
 #include "upfile/window_fixture.h"
+#include "support/needs.h"
 
 namespace tarnwick {
 namespace {
@@ -23,7 +24,7 @@ namespace {
 using test::Log;
 
 TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
-  if (!JackServerRunning()) GTEST_SKIP() << "no JACK server (see the test midi_jack_server_start)";
+  TARNWICK_NEED(JackServerRunning(), "no JACK server (see the test midi_jack_server_start)");
   test::MidiRig<RtMidiService> rig;
   RtMidiIn peer(RtMidi::UNIX_JACK, "tarnwick-peer");
   const std::string port = "up-select-" + std::to_string(::getpid());
@@ -46,7 +47,7 @@ TEST(UPSelectOverJack, DoubleClickOnColumn1AndSpaceReachAPeer) {
 }
 
 TEST(UPSelectOverJack, APeersUPSelectMovesTheFollowingGrid) {
-  if (!JackServerRunning()) GTEST_SKIP() << "no JACK server (see the test midi_jack_server_start)";
+  TARNWICK_NEED(JackServerRunning(), "no JACK server (see the test midi_jack_server_start)");
   test::MidiRig<RtMidiService> rig;
   RtMidiOut peer(RtMidi::UNIX_JACK, "tarnwick-peer");
   const std::string port = "up-follow-" + std::to_string(::getpid());
