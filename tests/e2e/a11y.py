@@ -9,15 +9,19 @@ Used by the end-to-end journeys (start the bus with start_accessibility_bus from
   a11y.py find-all NAME [ROLE]          "x y w h" of every showing object named NAME, left to right
   a11y.py text NAME [ROLE]              the text (or name) of that object
   a11y.py table NAME                    "rows columns" of the table named NAME
+  a11y.py rows NAME                     the number of rows of that table
   a11y.py headers NAME                  the column header titles of that table, one a line
   a11y.py cell NAME ROW COL             the text of a cell
   a11y.py cell-center NAME ROW COL      "x y": the screen point in the middle of a cell
   a11y.py unnamed                       every showing control of some size that has no accessible name
   a11y.py headerless                    every showing table with a column that has no header title
+  a11y.py wait EXPECTED COMMAND ARGS... runs COMMAND until it prints EXPECTED, 10 s at most
 
 ROLE is a pyatspi role name without the ROLE_ prefix ("table", "push button", "text").
 Objects are matched by exact accessible name. Exit 1 with a message when nothing matches.
 """
+import contextlib
+import io
 import sys
 import time
 
@@ -129,6 +133,24 @@ def headerless_tables():
                 yield node, col
 
 
+def wait_for(expected, argv):
+    """Runs a command of this script until what it prints is EXPECTED; exits 1 after 10 s."""
+    deadline = time.monotonic() + 10
+    while True:
+        printed = io.StringIO()
+        try:
+            with contextlib.redirect_stdout(printed):
+                main(argv)
+            last = printed.getvalue().rstrip("\n")
+        except SystemExit as stop:
+            last = f"({stop})"
+        if last == expected:
+            return
+        if time.monotonic() > deadline:
+            sys.exit(f"waited 10 s for \"{expected}\" from {' '.join(argv[1:])}; it last gave \"{last}\"")
+        time.sleep(0.1)
+
+
 def main(argv):
     if len(argv) < 2:
         sys.exit(__doc__)
@@ -151,6 +173,8 @@ def main(argv):
     elif command == "table":
         table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
         print(table.nRows, table.nColumns)
+    elif command == "rows":
+        print(find(args[0], pyatspi.ROLE_TABLE).queryTable().nRows)
     elif command == "headers":
         table = find(args[0], pyatspi.ROLE_TABLE).queryTable()
         for col in range(table.nColumns):
@@ -170,6 +194,8 @@ def main(argv):
     elif command == "headerless":
         for node, col in headerless_tables():
             print(f"column {col} of table \"{node.name}\" in {place_of(node)} has no header title")
+    elif command == "wait" and len(args) >= 2:
+        wait_for(args[0], [argv[0]] + args[1:])
     else:
         sys.exit(__doc__)
 

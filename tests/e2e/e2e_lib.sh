@@ -88,6 +88,12 @@ setting() {  # section key
     inside && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$settings"
 }
 
+# Waits until the accessibility bus reads EXPECTED through an a11y.py command (10 s at most), so
+# that a journey waits for values rather than for time:  wait_for "Renamed" cell "File 0 UPs" 5 2
+wait_for() {  # EXPECTED A11Y-COMMAND ARGS...
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y.py" wait "$@" || fail "${*:2} never read \"$1\""
+}
+
 expect_setting() {
   local value
   value=$(setting "$1" "$2")

@@ -35,7 +35,7 @@ wait_for_window "Midi Setup"
 send_keys "$window" Escape
 wait_for_window "Tarnwick - User Prog"
 main=$window
-sleep 0.5
+wait_for 192 rows "File 0 UPs"
 
 click_cell() {  # grid row col [modifier]
   local at
@@ -43,7 +43,6 @@ click_cell() {  # grid row col [modifier]
   # shellcheck disable=SC2086
   xdotool mousemove $at
   if [ -n "${4:-}" ]; then xdotool keydown "$4" click 1 keyup "$4"; else xdotool click 1; fi
-  sleep 0.3
 }
 
 click_named() {  # name [which: 1 for the leftmost, 2 for the next]
@@ -51,13 +50,12 @@ click_named() {  # name [which: 1 for the leftmost, 2 for the next]
   read -r x y w h < <($a11y find-all "$1" "push button" | sed -n "${2:-1}p") || fail "no button \"$1\""
   [ -n "${h:-}" ] || fail "no button \"$1\" number ${2:-1}"
   xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-  sleep 0.5
 }
 
 rows() { $a11y table "$1" | cut -d' ' -f1; }
 name() { $a11y cell "$1" "$2" 2; }
-keys() { xdotool key --clearmodifiers "$@"; sleep 0.5; }
-main_keys() { send_keys "$main" "$@"; sleep 0.5; }  # no window manager: the focus is set first
+keys() { xdotool key --clearmodifiers "$@"; }
+main_keys() { send_keys "$main" "$@"; }  # no window manager: the focus is set first
 
 gig_rows=$(rows "File 0 UPs")
 library_rows=$(rows "File 1 UPs")
@@ -68,20 +66,20 @@ name8=$(name "File 0 UPs" 8)
 at=$($a11y cell-center "File 0 UPs" 5 2)
 # shellcheck disable=SC2086
 xdotool mousemove $at click 1 sleep 0.2 click --repeat 2 --delay 80 1
-sleep 0.5
+wait_for "$name5" text Name text  # the pop-up is open over the cell
 keys ctrl+a
 xdotool type --delay 30 "Renamed"
 keys Return
-[ "$(name "File 0 UPs" 5)" = "Renamed" ] || fail "the rename did not take"
+wait_for "Renamed" cell "File 0 UPs" 5 2
 main_keys ctrl+z
-[ "$(name "File 0 UPs" 5)" = "$name5" ] || fail "Ctrl+Z did not undo the rename"
+wait_for "$name5" cell "File 0 UPs" 5 2
 main_keys ctrl+shift+z
-[ "$(name "File 0 UPs" 5)" = "Renamed" ] || fail "Ctrl+Shift+Z did not redo the rename"
+wait_for "Renamed" cell "File 0 UPs" 5 2
 
 # Delete UP 8, then take the delete back; the grid's menu names it.
 click_cell "File 0 UPs" 8 2
 click_named "Delete selected UPs from File 0"
-[ "$(rows "File 0 UPs")" = $((gig_rows - 1)) ] || fail "the delete did not take"
+wait_for $((gig_rows - 1)) rows "File 0 UPs"
 at=$($a11y cell-center "File 0 UPs" 6 3)
 # shellcheck disable=SC2086
 xdotool mousemove $at click 3
@@ -89,8 +87,8 @@ sleep 0.7
 import -window root "PNG24:$out/grid-context-menu.png"
 keys Escape
 main_keys ctrl+z
-[ "$(rows "File 0 UPs")" = "$gig_rows" ] || fail "Ctrl+Z did not bring the deleted UP back"
-[ "$(name "File 0 UPs" 8)" = "$name8" ] || fail "the UP brought back is not the one deleted"
+wait_for "$gig_rows" rows "File 0 UPs"
+wait_for "$name8" cell "File 0 UPs" 8 2
 
 # Select UPs 2 and 3 and drag them onto UP 4 of the library.
 click_cell "File 0 UPs" 2 2
@@ -113,14 +111,13 @@ drag_to_target
 xdotool key Escape
 sleep 0.3
 xdotool mouseup 1
-sleep 0.5
+sleep 0.5  # a drop would land with the release: nothing to wait for when nothing may change
 [ "$(rows "File 1 UPs")" = "$library_rows" ] || fail "Escape did not cancel the drag"
 drag_to_target
 import -window root "PNG24:$out/drag-over-library.png"
 xdotool mouseup 1
-sleep 1
-[ "$(rows "File 1 UPs")" = $((library_rows + 2)) ] || fail "the drop did not insert two UPs"
-[ "$(name "File 0 UPs" 2)" = "$(name "File 1 UPs" 4)" ] || fail "the first dropped UP is not at UP 4"
+wait_for $((library_rows + 2)) rows "File 1 UPs"
+wait_for "$(name "File 0 UPs" 2)" cell "File 1 UPs" 4 2
 
 click_named "Save" 1
 click_named "Save" 2
