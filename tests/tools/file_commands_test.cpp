@@ -2,6 +2,8 @@
 // check, save and make-lists: what they report and what they write.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -115,6 +117,15 @@ TEST(SaveCommandTest, ARefusedInOrAnUnwritableOutWritesNothing) {
   EXPECT_EQ(unwritable.exit_code, 1);
   EXPECT_EQ(unwritable.err, "Error Saving File: " + unreachable + "\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
+
+  // A FIFO is neither read (which would wait for a writer) nor replaced, even with --force.
+  const std::string fifo = folder.file("pipe.ups");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  EXPECT_EQ(RunUpstool({"check", fifo}).exit_code, 1);
+  const CommandOutput ontoFifo = RunUpstool({"save", in, fifo, "--force"});
+  EXPECT_EQ(ontoFifo.exit_code, 1);
+  EXPECT_EQ(ontoFifo.err, "Error Saving File: " + fifo + "\n");
+  EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 TEST(MakeListsCommandTest, BuildsListsTheLoadersAccept) {
