@@ -173,6 +173,8 @@ std::string BlankRecord(const ListFormat& format) {
 }
 
 std::string ReadWholeFile(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) throw ListError("not a regular file: " + Utf8FromPath(path));
   std::ifstream in(path, std::ios::binary);
   if (!in) throw ListError("cannot open " + Utf8FromPath(path));
   std::ostringstream content;

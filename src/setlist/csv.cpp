@@ -28,6 +28,20 @@ void CsvRow::Text(std::string_view field) {
   AppendCsvField(csv_, field);
 }
 
+void CsvRow::SpreadsheetText(std::string_view field) {
+  if (field.empty() || std::string_view("=+-@").find(field.front()) == std::string_view::npos) {
+    Text(field);
+    return;
+  }
+  Separate();
+  csv_ += "\"'";
+  for (const char c : field) {
+    if (c == '"') csv_ += '"';
+    csv_ += c;
+  }
+  csv_ += '"';
+}
+
 void CsvRow::Number(int value) {
   Separate();
   char digits[16];

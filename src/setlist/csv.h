@@ -16,6 +16,9 @@ class CsvRow {
  public:
   explicit CsvRow(std::string& csv) : csv_(csv) {}
   void Text(std::string_view field);
+  // A text that a spreadsheet is to show as text: one beginning with =, +, - or @ (which a
+  // spreadsheet would run as a formula) is quoted with an apostrophe first inside the quotes.
+  void SpreadsheetText(std::string_view field);
   void Number(int value);
   void End() { csv_ += '\n'; }
 

@@ -56,6 +56,21 @@ std::string SetListEntry::Text(SetListColumn column) const {
   return {};
 }
 
+PageTable SetListPageTable(const SetList& list) {
+  PageTable table{list.title, list.date, {}, {}};
+  for (int c = 0; c < kSetListColumnCount; ++c) {
+    const auto column = static_cast<SetListColumn>(c);
+    table.columns.push_back({std::string(SetListColumnTitle(column)), IsNumberColumn(column),
+                             column == SetListColumn::Name});
+  }
+  table.rows.reserve(list.entries.size());
+  for (const SetListEntry& entry : list.entries) {
+    std::vector<std::string>& row = table.rows.emplace_back();
+    for (int c = 0; c < kSetListColumnCount; ++c) row.push_back(entry.Text(static_cast<SetListColumn>(c)));
+  }
+  return table;
+}
+
 std::string_view SetListColumnTitle(SetListColumn column) {
   return kTitles[static_cast<std::size_t>(column)];
 }
@@ -107,7 +122,7 @@ std::string SetListCsv(const SetList& list) {
   header.End();
   for (const SetListEntry& entry : list.entries) {
     CsvRow row(csv);
-    for (int c = 0; c < kSetListColumnCount; ++c) row.Text(entry.Text(static_cast<SetListColumn>(c)));
+    for (int c = 0; c < kSetListColumnCount; ++c) row.SpreadsheetText(entry.Text(static_cast<SetListColumn>(c)));
     row.End();
   }
   return csv;

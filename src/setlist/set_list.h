@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "setlist/page_table.h"
 #include "updata/up_file.h"
 
 namespace tarnwick {
@@ -47,7 +48,11 @@ std::vector<SetListEntry> MakeSetListEntries(const UPFile& file);
 // compare equal keep the ID order.
 void SortSetList(std::vector<SetListEntry>& entries, SetListColumn column);
 
-// Header row and one row per entry (RFC 4180, "\n" line ends).
+// The list as printed pages show it: its title and date, the six columns (the names widest).
+PageTable SetListPageTable(const SetList& list);
+
+// Header row and one row per entry (RFC 4180, "\n" line ends); a text a spreadsheet would take
+// for a formula is written so that it shows as text.
 std::string SetListCsv(const SetList& list);
 // A whole page of HTML (UTF-8) with the title, the date and one table.
 std::string SetListHtml(const SetList& list);

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "setlist/pdf_document.h"
+#include "setlist/page_painter.h"
 
 namespace tarnwick {
 
@@ -18,11 +18,11 @@ SetListFormat SetListFormatOf(const std::string& utf8Path) {
   return SetListFormat::None;
 }
 
-std::string RenderSetList(const SetList& list, SetListFormat format, const PaperSize& paper) {
+std::string RenderSetList(const SetList& list, SetListFormat format, PaperKind paper, PrintSize size) {
   switch (format) {
     case SetListFormat::Csv: return SetListCsv(list);
     case SetListFormat::Html: return SetListHtml(list);
-    case SetListFormat::Pdf: return MakeSetListPdf(LayOutSetList(list), paper, list.title);
+    case SetListFormat::Pdf: return PageTablePdf(SetListPageTable(list), paper, size);
     case SetListFormat::None: break;
   }
   return {};

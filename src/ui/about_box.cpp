@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/about_box.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +33,16 @@ QString VersionLine() {
   return QStringLiteral("Version %1.%2.%3").arg(build::kVersionMajor).arg(build::kVersionMinor).arg(build::kVersionPatch);
 }
 
-QUrl HomePageAddress() { return QUrl(QString::fromUtf8(build::kHomePage)); }
+QUrl HomePageAddress() {
+  const QString homePage = QString::fromUtf8(build::kHomePage);
+  if (!homePage.isEmpty()) return QUrl(homePage);
+  // The program sits in the prefix's bin folder; the README in the prefix's doc folder.
+  const QDir prefix(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+  return QUrl::fromLocalFile(QDir::cleanPath(prefix.filePath(QString::fromUtf8(build::kDocFolder) + QStringLiteral("/README.md"))));
+}
 
 QUrl MailAddress() {
+  if (build::kContactEmail[0] == '\0') return {};
   QUrl address(QStringLiteral("mailto:") + QString::fromUtf8(build::kContactEmail));
   QUrlQuery query;
   query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Tarnwick"));
@@ -63,13 +72,16 @@ frmAbout::frmAbout(QWidget* parent, AddressOpener openAddress)
   AddLine(lines, QStringLiteral("lblLicence"), QString::fromUtf8(build::kLicence));
   lines->addSpacing(8);
 
-  auto* homePage = new LinkLabel(HomePageAddress().toString(), HomePageAddress(), QStringLiteral("Tarnwick Homepage"));
+  const QUrl home = HomePageAddress();
+  auto* homePage = new LinkLabel(home.isLocalFile() ? QDir::toNativeSeparators(home.toLocalFile()) : home.toString(), home,
+                                 QStringLiteral("Tarnwick Homepage"));
   homePage->setObjectName(QStringLiteral("lblHomePage"));
   auto* mail = new LinkLabel(QString::fromUtf8(build::kContactEmail), MailAddress(),
                              QStringLiteral("Click to send an email to the author"));
   mail->setObjectName(QStringLiteral("lblEmail"));
   lines->addWidget(homePage);
   lines->addWidget(mail);
+  mail->setVisible(!MailAddress().isEmpty());
   connect(homePage, &LinkLabel::opened, this, &frmAbout::openLink);
   connect(mail, &LinkLabel::opened, this, &frmAbout::openLink);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmAbout: the program's name, version, release date and licence, with a link to the home page
-// and one for writing to the author.
+// (the installed README while the project has none) and, once there is an address, one for
+// writing to the author.
 #pragma once
 
 #include <functional>
@@ -13,7 +14,7 @@ namespace tarnwick {
 // "Version 1.2.3" from the build's version numbers.
 QString VersionLine();
 QUrl HomePageAddress();
-QUrl MailAddress();  // mailto: with the program's name as the subject
+QUrl MailAddress();  // mailto: with the program's name as the subject; empty without an address
 
 class frmAbout : public QDialog {
   Q_OBJECT

@@ -30,6 +30,32 @@ fs::path SaveTarget(const fs::path& path) {
   return path;
 }
 
+// Only a regular file is ever replaced: a rename over a device node, a pipe or a socket would
+// put a plain file in its place, and a folder cannot take a file's content.
+bool TargetIsFileOrFree(const fs::path& target, std::string* error) {
+  struct stat found {};
+  if (::lstat(target.c_str(), &found) != 0) {
+    if (errno == ENOENT) return true;
+    SetError(error, "cannot look at " + target.string());
+    return false;
+  }
+  if (S_ISREG(found.st_mode)) return true;
+  if (error) *error = target.string() + " is not a regular file";
+  return false;
+}
+
+// The new file takes the old one's mode, owner and group. Only the owner can be refused (when
+// not running as root); the group is then kept where the user may give it.
+void KeepAccess(int fd, const fs::path& target) {
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) != 0) return;
+  if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+    [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+  }
+  // After the chown, which drops set-ID bits.
+  ::fchmod(fd, existing.st_mode & 07777);
+}
+
 int CreateTemporaryBeside(const fs::path& target, fs::path& temp_path) {
   std::random_device seed;
   std::mt19937 random(seed());
@@ -80,10 +106,22 @@ bool FileExists(const std::string& path) {
   return !path.empty() && fs::is_regular_file(PathFromUtf8(path), ec);
 }
 
+bool PathTaken(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::exists(fs::symlink_status(PathFromUtf8(path), ec));
+}
+
+bool SameFile(const std::string& first, const std::string& second) {
+  struct stat a {};
+  struct stat b {};
+  return ::stat(PathFromUtf8(first).c_str(), &a) == 0 && ::stat(PathFromUtf8(second).c_str(), &b) == 0 &&
+         a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 bool WriteFileAtomically(const std::string& path, std::span<const ByteChunk> chunks,
                          std::string* error) {
   const fs::path target = SaveTarget(PathFromUtf8(path));
-  if (!TargetWritable(target, error)) return false;
+  if (!TargetIsFileOrFree(target, error) || !TargetWritable(target, error)) return false;
   fs::path temp;
   const int fd = CreateTemporaryBeside(target, temp);
   if (fd < 0) {
@@ -98,8 +136,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const ByteChunk> chu
       break;
     }
   }
-  struct stat existing {};
-  if (ok && ::stat(target.c_str(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);
+  if (ok) KeepAccess(fd, target);
   if (ok && ::fsync(fd) != 0) {
     SetError(error, "cannot flush " + temp.string());
     ok = false;

@@ -65,9 +65,10 @@ class FileHistory {
   bool Undo(UPFile& file);
   bool Redo(UPFile& file);
 
-  // A save, load or New: the history starts again from the file as it is now.
+  // A load or New: the history starts again from the file as it is now.
   void Reset();
-  // The file was saved as it is now: this state is the one without unsaved changes.
+  // The file was saved as it is now: this state is the one without unsaved changes. The steps
+  // stay, so undo reaches back past the save (and brings the unsaved mark back).
   void MarkSaved() { saved_ = static_cast<std::ptrdiff_t>(position_); }
   bool Modified() const { return saved_ != static_cast<std::ptrdiff_t>(position_); }
 

@@ -41,6 +41,8 @@ void StampHeader(UPFile& file) {
 }  // namespace
 
 FileResult LoadUPSFile(UPFile& file, const std::string& path) {
+  // Before opening: opening a FIFO would wait for a writer, and a device has no end to read to.
+  if (!FileExists(path)) return OpenError(path);
   std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) return OpenError(path);
   in.seekg(0, std::ios::end);

@@ -53,13 +53,18 @@ bool FileCommands::load(UPFile& into, const QString& path) {
   return result.ok;
 }
 
-void FileCommands::install(int file, UPFile&& loaded, const QString& path) {
+void FileCommands::install(int file, UPFile&& loaded, const QString& path, History history) {
   UPFile& target = slot(file);
   target.records = std::move(loaded.records);
   target.count = loaded.count;
   target.header = loaded.header;
   target.path = Utf8(path);
-  history_[static_cast<std::size_t>(file)].Reset();
+  FileHistory& steps = history_[static_cast<std::size_t>(file)];
+  if (history == History::KeepAsSaved) {
+    steps.MarkSaved();
+  } else {
+    steps.Reset();
+  }
 }
 
 void FileCommands::startNew(int file) {
@@ -108,7 +113,7 @@ bool FileCommands::Save(int file) {
     result = SaveUPSFile(slot(file), slot(file).path);
   }
   show(result.message);
-  if (result.ok) history_[static_cast<std::size_t>(file)].Reset();
+  if (result.ok) history_[static_cast<std::size_t>(file)].MarkSaved();  // undo still reaches back
   return result.ok;
 }
 
@@ -149,10 +154,10 @@ FileCommands::Outcome FileCommands::SaveAs(int file) {
   // Read the file back, so the grid shows what is on the disk now.
   UPFile written;
   if (load(written, target)) {
-    install(file, std::move(written), target);
+    install(file, std::move(written), target, History::KeepAsSaved);
   } else {
     slot(file).path = Utf8(target);
-    history_[static_cast<std::size_t>(file)].Reset();
+    history_[static_cast<std::size_t>(file)].MarkSaved();
   }
   buttonsOf(file) = {true, true, true};
   buttonsOf(1 - file).save = true;

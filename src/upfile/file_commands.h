@@ -60,7 +60,9 @@ class FileCommands {
   UPFile& slot(int file) { return data_.files[static_cast<std::size_t>(file)]; }
   FileSlotButtons& buttonsOf(int file) { return buttons_[static_cast<std::size_t>(file)]; }
   bool load(UPFile& into, const QString& path);
-  void install(int file, UPFile&& loaded, const QString& path);
+  // A file read back after its own save keeps its history; any other starts a new one.
+  enum class History { Restart, KeepAsSaved };
+  void install(int file, UPFile&& loaded, const QString& path, History history = History::Restart);
   void startNew(int file);
   QString chooseSaveAsPath(int file);
   bool saveForReplace(int file);

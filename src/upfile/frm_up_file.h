@@ -176,6 +176,7 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   SetList setListOf(int file) const;
   void printSetList(int file);
   void exportSetList(int file);
+  bool exportTargetAllowed(const QString& path);
 
   // following the instrument (frm_up_file_follow.cpp)
   void buildFollowBox();
@@ -209,6 +210,7 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   int editFile_ = 0;
   MWheel* wheel_ = nullptr;  // steps the focused filter box
   int activeFile_ = 0;
+  bool largeSetList_ = false;  // set lists printed and exported at the stage size
   int refreshing_ = 0;  // read-outs wait while a grid is being rebuilt
   QString caption_;
 };

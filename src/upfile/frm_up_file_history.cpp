@@ -3,17 +3,19 @@
 // menu), and the set lists printed or exported from that menu.
 #include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "app/app_state.h"
+#include "setlist/page_painter.h"
 #include "setlist/set_list_file.h"
 #include "ui/hourglass.h"
 #include "ui/undo_shortcuts.h"
 #include "updata/atomic_file.h"
+#include "updata/ups_file.h"
 #include "upfile/frm_up_file.h"
-#include "upfile/set_list_painter.h"
 #include "upfile/up_file_pane.h"
 #include "upfile/up_grid_model.h"
 #include "upfile/up_grid_view.h"
@@ -64,6 +66,9 @@ std::unique_ptr<QMenu> frmUPFile::gridMenu(int file) {
   menu->addSeparator();
   menu->addAction(QStringLiteral("Print Set List…"), this, [this, file] { printSetList(file); });
   menu->addAction(QStringLiteral("Export Set List…"), this, [this, file] { exportSetList(file); });
+  QAction* large = menu->addAction(QStringLiteral("Large Print"), this, [this](bool on) { largeSetList_ = on; });
+  large->setCheckable(true);
+  large->setChecked(largeSetList_);
   return menu;
 }
 
@@ -86,9 +91,24 @@ void frmUPFile::printSetList(int file) {
   dialog.setWindowTitle(QStringLiteral("Print Set List"));
   if (dialog.exec() != QDialog::Accepted) return;
   Hourglass busy;
-  if (!PaintSetList(printer, LayOutSetList(setListOf(file)))) {
+  if (!PaintPageTable(printer, SetListPageTable(setListOf(file)), largeSetList_ ? PrintSize::Large : PrintSize::Normal)) {
     dialogs_.showMessage(QStringLiteral("The set list could not be printed."));
   }
+}
+
+// A set list replaces no open UP file, and an existing file only once the user says so.
+bool frmUPFile::exportTargetAllowed(const QString& path) {
+  const std::string target = path.toStdString();
+  for (const UPFile& slot : state_.up.files) {
+    if (!slot.path.empty() && SameFile(slot.path, target)) {
+      dialogs_.showMessage(QStringLiteral("Error Saving File: ") + path +
+                           QStringLiteral("\r\n\r\nA set list cannot replace an open UP file."));
+      return false;
+    }
+  }
+  if (!PathTaken(target)) return true;
+  return dialogs_.askYesNo(path + QStringLiteral("\r\n\r\nExist, Overwrite?"), QStringLiteral("Export Set List"),
+                           UserDialogs::Icon::Question) == UserDialogs::Answer::Yes;
 }
 
 void frmUPFile::exportSetList(int file) {
@@ -103,9 +123,13 @@ void frmUPFile::exportSetList(int file) {
     dialogs_.showMessage(QStringLiteral("A set list is exported as a .pdf, .csv or .html file: ") + path);
     return;
   }
-  const std::string bytes = RenderSetList(setListOf(file), format, kPaperA4);
+  if (!exportTargetAllowed(path)) return;
+  Hourglass busy;
+  const PaperKind paper = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PaperKind::Letter : PaperKind::A4;
+  const std::string bytes = RenderSetList(setListOf(file), format, paper, largeSetList_ ? PrintSize::Large : PrintSize::Normal);
   const ByteChunk chunk{bytes.data(), bytes.size()};
-  if (!WriteFileAtomically(path.toStdString(), {&chunk, 1})) {
+  std::string error;
+  if (bytes.empty() || !WriteFileAtomically(path.toStdString(), {&chunk, 1}, &error)) {
     dialogs_.showMessage(QStringLiteral("Error Saving File: ") + path);
   }
 }

@@ -38,8 +38,14 @@ for library in libqt6widgets6 libqt6svg6 librtmidi libc6 libstdc++6; do
   grep -q "$library" <<<"$depends" || { echo "FAIL: Depends lacks $library"; exit 1; }
 done
 
+# Clean description lines (no list separators), and no placeholder address anywhere.
+if dpkg-deb -I "$deb" | grep -E '^ +;'; then echo "FAIL: the description carries \";\" lines"; exit 1; fi
+
 root="$root_work/root"
 dpkg-deb -x "$deb" "$root"
+if dpkg-deb -I "$deb" | grep -q 'example\.org' || grep -rq 'example\.org' "$root"; then
+  echo "FAIL: a placeholder address"; exit 1
+fi
 (cd "$root" && find . -type f | sort) >"$root_work/files"
 expected=(
   usr/bin/tarnwick usr/bin/upstool

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include <map>
 
@@ -30,7 +31,7 @@ TEST(ListCommandTest, RowsCarryEveryGridValueQuotedAsCsvAndAsUtf8) {
   SetUPText8(file.up(0), kSongNameOffset, std::string_view("\0\0ab\0\0\0\0", 8));
   UPRecord& up = file.up(1);
   SetUPText8(up, kUPNameOffset, "A,B\"C\xE9 ");
-  SetUPText8(up, kStyleNameOffset, "  Pop   ");
+  SetUPText8(up, kStyleNameOffset, " =Pop   ");  // as stored: no spreadsheet quoting here
   SetUPText8(up, kSongNameOffset, "Song\x80   ");
   up[209] = 130;                   // style in flash memory, C11
   up[421] = 5;                     // song on the Zip disk
@@ -48,7 +49,7 @@ TEST(ListCommandTest, RowsCarryEveryGridValueQuotedAsCsvAndAsUtf8) {
             "id,up,name,style_source,style_number,style,song_source,song_location,song,tempo,"
             "pad1,pad2,dbeam,efx,reverb,chorus,delay\n"
             "0,A11,\"ab\r\ncd\",Internal,A11,,ID0,SCSI ID 0,ab,0,0,0,0,0,0,0,0\n"
-            "1,A12,\"A,B\"\"C\xC3\xA9\",FlashROM,C11,Pop,ID5,Zip Disk,Song\xE2\x82\xAC,97,3,12,"
+            "1,A12,\"A,B\"\"C\xC3\xA9\",FlashROM,C11,=Pop,ID5,Zip Disk,Song\xE2\x82\xAC,97,3,12,"
             "19,89,7,4,9\n");
 }
 
@@ -154,8 +155,35 @@ TEST(SetListCommandTest, WritesTheFormatOfTheEndingSortedAndRefusesWhatItCannotW
     EXPECT_NE(refused.err, "");
   }
   EXPECT_FALSE(FileExists(folder.file("set.txt")));
-  const CommandOutput missing = RunInProcess(RunSetListCommand, {folder.file("none.UPS"), "-o", csv});
+  const CommandOutput missing = RunInProcess(RunSetListCommand, {folder.file("none.UPS"), "-o", folder.file("new.csv")});
   EXPECT_EQ(missing.exit_code, 1);
+}
+
+// OUT never replaces the input (not through a link either, not with --force), and replaces
+// anything else only with --force. A PDF needs no display.
+TEST(SetListCommandTest, OutReplacesNeitherTheInputNorAFileUnasked) {
+  TempFolder folder;
+  const std::string victim = WriteFile(folder, "victim.UPS", MakeUPSImage(3));
+  const std::string samePdf = WriteFile(folder, "same.pdf", MakeUPSImage(2));
+  const std::string link = folder.file("link.pdf");
+  std::filesystem::create_symlink(victim, link);
+  for (const auto& [in, out] : {std::pair{victim, link}, std::pair{samePdf, samePdf}}) {
+    const CommandOutput refused = RunInProcess(RunSetListCommand, {in, "-o", out, "--force"});
+    EXPECT_EQ(refused.exit_code, 1) << out;
+    EXPECT_EQ(refused.err, "upstool setlist: " + out + " is the input file; nothing was written\n");
+  }
+  EXPECT_EQ(ReadBytes(victim), MakeUPSImage(3));
+  EXPECT_EQ(ReadBytes(samePdf), MakeUPSImage(2));
+
+  const std::string pdf = WriteFile(folder, "list.pdf", "kept");
+  const CommandOutput unasked = RunInProcess(RunSetListCommand, {victim, "-o", pdf});
+  EXPECT_EQ(unasked.exit_code, 1);
+  EXPECT_EQ(unasked.err, "upstool setlist: " + pdf + " already exists; add --force to replace it\n");
+  EXPECT_EQ(ReadBytes(pdf), "kept");
+  const CommandOutput forced = RunUpstool({"setlist", victim, "-o", pdf, "--force", "--large"});
+  EXPECT_EQ(forced.exit_code, 0) << forced.err;
+  EXPECT_EQ(forced.out, "3 UPs written to " + pdf + "\n");
+  EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
 }
 
 }  // namespace

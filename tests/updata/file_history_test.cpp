@@ -129,14 +129,6 @@ TEST(FileHistoryTest, MemoryIsBoundedByDroppingTheOldestSteps) {
   }
   EXPECT_EQ(file.up(0), Filled(2));  // the two oldest steps are gone
   EXPECT_TRUE(history.Modified());   // and with them the way back to the loaded state
-
-  // A delete of a whole library keeps its records once.
-  UPFile library;
-  SetUPCount(library, kMaxUPCount);
-  FileStep remove{FileStep::Kind::Remove, "Delete of 65535 UPs", {}, {}, {}, {}};
-  for (int id = 0; id < library.count; ++id) remove.ids.push_back(id);
-  remove.before.assign(library.records.begin(), library.records.begin() + library.count);
-  EXPECT_LT(remove.Bytes(), std::size_t{kMaxUPCount} * (sizeof(UPRecord) + 8));
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
 
 TEST(UPSFile, RoundTripKeepsEveryByte) {
   TempFolder folder;
-  for (int count : {0, 1, 2, 191, 192, 193, 1000}) {
+  for (int count : {0, 1, 2, 191, 192, 193, 1000, 65535}) {
     const std::string image = MakeUPSImage(count, static_cast<std::uint32_t>(count) + 11);
     const std::string in = folder.file("in.ups");
     const std::string out = folder.file("out.ups");
@@ -84,22 +84,6 @@ TEST(UPSFile, SaveWritesTheMagicAndCountThatFitTheFile) {
   EXPECT_EQ(file.header[59], 0x2C);
 }
 
-TEST(UPSFile, EmptyFileAndExactLengths) {
-  TempFolder folder;
-  const std::string path = folder.file("f.ups");
-  std::string image = MakeUPSImage(0, "USPrGMIL", 5);
-  WriteBytes(path, image);
-  UPFile file;
-  ASSERT_TRUE(LoadUPSFile(file, path));
-  EXPECT_EQ(file.count, 0);
-
-  image = MakeUPSImage(2, 6);
-  WriteBytes(path, image);
-  ASSERT_TRUE(LoadUPSFile(file, path));
-  EXPECT_EQ(file.count, 2);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.up(1).data()), 456), image.substr(1942 + 456, 456));
-}
-
 TEST(UPSFile, RefusalsLeaveTheSlotUntouched) {
   TempFolder folder;
   const UPFile original = LoadedSlot(folder, 3, 21);
@@ -124,18 +108,6 @@ TEST(UPSFile, RefusalsLeaveTheSlotUntouched) {
     const FileResult result = LoadUPSFile(file, path);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, c.message);
-    ExpectSameSlot(file, original);
-  }
-}
-
-TEST(UPSFile, UnreadableFileIsReportedNotSilent) {
-  TempFolder folder;
-  const UPFile original = LoadedSlot(folder, 1, 22);
-  for (const std::string& path : {folder.file("missing.ups"), folder.path().string()}) {
-    UPFile file = original;
-    const FileResult result = LoadUPSFile(file, path);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Error Opening File: " + path);
     ExpectSameSlot(file, original);
   }
 }
@@ -213,27 +185,6 @@ TEST(UPSFile, CrashDuringSaveKeepsTheOldFile) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFSIGNALED(status)) << "the save was expected to die mid-write";
   EXPECT_EQ(ReadBytes(target), old);
-}
-
-TEST(UPSFile, SaveIntoAMissingFolderFails) {
-  TempFolder folder;
-  UPFile file = LoadedSlot(folder, 1, 60);
-  const std::string path = folder.file("no/such/folder.ups");
-  const FileResult result = SaveUPSFile(file, path);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message, "Error Saving File: " + path);
-}
-
-TEST(UPSFile, SavingThroughALinkReplacesTheFileItPointsTo) {
-  TempFolder folder;
-  UPFile file = LoadedSlot(folder, 2, 70);
-  const std::string real = folder.file("real.ups");
-  const std::string link = folder.file("link.ups");
-  WriteBytes(real, "x");
-  std::filesystem::create_symlink(real, link);
-  ASSERT_TRUE(SaveUPSFile(file, link));
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(ReadBytes(real).size(), 1942u + 912u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The UP file window worked through its own controls: sorting and re-selection, the filter
 // boxes, the file commands, the unsaved-changes questions and the transfers between the grids.
+#include <QFile>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -63,6 +64,19 @@ class FrmUPFileTest : public QObject {
     QVERIFY(csv.find("\n0,A11,") != std::string::npos);
     fixture.window->gridMenu(0)->actions()[4]->trigger();  // an ending that names no format
     QVERIFY(fixture.dialogs.shown.back().text.startsWith(QStringLiteral("A set list is exported as")));
+
+    // An existing file is replaced only when the user says so, an open UP file never.
+    testing::WriteBytes(fixture.filePath("list.csv").toStdString(), "kept");
+    const QString link = fixture.filePath("link.pdf");
+    QVERIFY(QFile::link(fixture.filePath("file1.ups"), link));
+    fixture.dialogs.fileNames = {fixture.filePath("list.csv"), link};
+    fixture.dialogs.clear();
+    for (int i = 0; i < 2; ++i) fixture.window->gridMenu(0)->actions()[4]->trigger();
+    QCOMPARE(fixture.dialogs.shown[1].text, fixture.filePath("list.csv") + QStringLiteral("\r\n\r\nExist, Overwrite?"));
+    QCOMPARE(testing::ReadBytes(fixture.filePath("list.csv").toStdString()), std::string("kept"));  // answered No
+    QCOMPARE(fixture.dialogs.messages(), QStringList(QStringLiteral("Error Saving File: ") + link +
+                                                     QStringLiteral("\r\n\r\nA set list cannot replace an open UP file.")));
+    QCOMPARE(fixture.onDisk("file1.ups").count, 2);
   }
 
   void headerClicksCycleTheSortAndKeepTheActiveUPOnItsPage() {

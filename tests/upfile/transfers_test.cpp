@@ -114,6 +114,16 @@ TEST(TransferStep, EveryTransferUndoesAndRedoesByteForByte) {
   UPFile full = testing::SampleFile(3);
   EXPECT_FALSE(DeleteUPsStep(full, {3}).result);
   EXPECT_EQ(full.count, 3);
+
+  // The delete of a whole library keeps its records once.
+  UPFile library;
+  SetUPCount(library, kMaxUPCount);
+  std::vector<int> all(kMaxUPCount);
+  std::iota(all.begin(), all.end(), 0);
+  const TransferChange wholeLibrary = DeleteUPsStep(library, all);
+  ASSERT_TRUE(wholeLibrary.result);
+  EXPECT_EQ(library.count, 0);
+  EXPECT_LT(wholeLibrary.step.Bytes(), std::size_t{kMaxUPCount} * (sizeof(UPRecord) + 8));
 }
 
 }  // namespace

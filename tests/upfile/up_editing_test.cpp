@@ -101,6 +101,26 @@ class UPEditingTest : public QObject {
     QVERIFY(fixture.state.history[1].Modified());
   }
 
+  // A save keeps the history: undo reaches back past it and brings the unsaved mark back.
+  void undoReachesBackPastASave() {
+    WindowFixture fixture(5, 3);
+    PopupAnswer rename(TypeAndPress(QStringLiteral("Lead"), Qt::Key_Return));
+    fixture.doubleClickCell(0, 3, kColName);
+    QCOMPARE(Name(fixture.file(0).up(3)), std::string("Lead    "));
+    fixture.press("cmd_FileSave", 0);
+    QCOMPARE(Name(fixture.onDisk("file0.ups").up(3)), std::string("Lead    "));
+    QVERIFY(fixture.window->caption().startsWith(QStringLiteral("file0.ups |")));
+
+    fixture.window->activateWindow();  // as it is again once the pop-up has closed
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    QTest::keyClick(fixture.grid(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Name(fixture.file(0).up(3)), std::string("UP3     "));
+    QVERIFY(fixture.window->caption().startsWith(QStringLiteral("file0.ups* |")));
+    QTest::keyClick(fixture.grid(0), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Name(fixture.file(0).up(3)), std::string("Lead    "));
+    QVERIFY(fixture.window->caption().startsWith(QStringLiteral("file0.ups |")));
+  }
+
   void styleNamesAreEditedOnlyForStylesOnDisk() {
     WindowFixture fixture(3, 1);
     fixture.file(0).up(1)[field::StyleNumber.offset] = 128;  // "D88"

@@ -23,9 +23,10 @@ constexpr CommandEntry kCommands[] = {
      tarnwick::upstool::RunSaveCommand},
     {"make-lists", "SRCDIR OUTDIR", "build the four name list files from their sources",
      tarnwick::upstool::RunMakeListsCommand},
-    {"setlist", "FILE -o OUT [--sort COLUMN] [--paper a4|letter]",
+    {"setlist", "FILE -o OUT [--sort COLUMN] [--paper a4|letter] [--large] [--force]",
      "write a set list (ID, UP, Name, Style, Tempo, Song) as PDF, CSV or HTML by OUT's ending; "
-     "--sort by id, up, name, style, tempo or song",
+     "--sort by id, up, name, style, tempo or song; --large: 16 pt print for the stage; "
+     "--force: replace OUT",
      tarnwick::upstool::RunSetListCommand},
     {"midi-ports", "", "list the numbered MIDI input and output devices",
      tarnwick::upstool::RunMidiPortsCommand},

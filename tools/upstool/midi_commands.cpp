@@ -205,9 +205,8 @@ int RunSendUpOn(MidiService& service, const std::vector<std::string>& args, std:
   if (!problem.empty()) return UsageError(err, kSendUp, problem);
 
   if (!UPSelect(request.id)) {
-    err << "upstool " << kSendUp << ": UP " << request.id
-        << " cannot be selected on the instrument, which has the UPs 0 (A11) to 191 (C88)\n";
-    return kExitFailure;
+    return UsageError(err, kSendUp, "UP " + std::to_string(request.id) +
+                                        " cannot be selected on the instrument, which has the UPs 0 (A11) to 191 (C88)");
   }
   MidiSettings settings;
   settings.basicTx = MidiChannel::fromOneBased(request.channel);

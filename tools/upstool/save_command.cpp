@@ -1,24 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <filesystem>
-#include <system_error>
-
 #include "arguments.h"
 #include "command.h"
 #include "command_support.h"
 #include "commands.h"
 #include "updata/ups_file.h"
-#include "updata/utf8_path.h"
+#include "updata/atomic_file.h"
 
 namespace tarnwick::upstool {
-namespace {
-
-// Anything at all at the path counts: a file, a folder, or a link (even one that leads nowhere).
-bool PathTaken(const std::string& utf8_path) {
-  std::error_code ec;
-  return std::filesystem::exists(std::filesystem::symlink_status(PathFromUtf8(utf8_path), ec));
-}
-
-}  // namespace
 
 int RunSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParsedArguments parsed = ParseArguments(args, {{"IN", "OUT"}, false, {"--force"}});
