@@ -59,6 +59,12 @@ std::array<QRect, 3> ToneWindowRects(QSize mainOuter, QSize client, std::array<i
     widths[i] = std::max(TwipsToPixels(kToneWidthsTwips[i]), leastWidths[i]);
     blockWidth += widths[i];
   }
+  // Wider than the room: the monitor, whose place has room to spare, gives it back first.
+  const int spare = std::min(blockWidth - client.width(), widths[2] - leastWidths[2]);
+  if (leastWidths[2] > 0 && spare > 0) {
+    widths[2] -= spare;
+    blockWidth -= spare;
+  }
   blockWidth = std::max(blockWidth, TwipsToPixels(kViewTwips.width()));
   const int blockLeft = centred ? CentredStart(client.width(), blockWidth) : 0;
   const int top = centred ? CentredStart(client.height(), height) : 0;

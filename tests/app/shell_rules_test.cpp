@@ -41,6 +41,8 @@ TEST(ViewPlacement, CentredOnlyWhenTheMainWindowIsLargerThanTheViewsNeed) {
   const auto wider = ToneWindowRects(QSize(1200, 900), QSize(1200, 876), {440, 0, 0});
   EXPECT_EQ(wider[0], QRect(60, 92, 440, 692));
   EXPECT_EQ(wider[2], QRect(880, 92, 260, 692));
+  const auto narrow = ToneWindowRects(QSize(1000, 700), QSize(1000, 680), {440, 440, 100});
+  EXPECT_EQ(narrow[2], QRect(880, 0, 120, 692));
 }
 
 TEST(StoredView, OnlyOneToThreeNameAnotherViewThanTheUserProgramView) {
