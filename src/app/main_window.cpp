@@ -91,7 +91,9 @@ void frmMain::refreshCaption() {
   const std::optional<View> view = ViewOfMenuItem(currentItem_);
   if (!view) return;
   QString caption = MainCaption(*view);
-  if (*view == View::UPFile && !upFileCaption_.isEmpty()) caption += QStringLiteral(" - ") + upFileCaption_;
+  // Both views of the two files name them, with the mark of unsaved changes.
+  const bool showsFiles = *view == View::UPFile || *view == View::DiskLink;
+  if (showsFiles && !upFileCaption_.isEmpty()) caption += QStringLiteral(" - ") + upFileCaption_;
   setWindowTitle(caption);
 }
 
@@ -160,7 +162,11 @@ void frmMain::FitChildWindow(QWidget* window) {
 }
 
 void frmMain::ArrangeToneWindows() {
-  const std::array<QRect, 3> places = ToneWindowRects(frameGeometry().size(), clientArea_->size());
+  std::array<int, 3> leastWidths{};
+  for (std::size_t i = 0; i < leastWidths.size(); ++i) {
+    if (tone_[i]) leastWidths[i] = tone_[i]->minimumSizeHint().width();
+  }
+  const std::array<QRect, 3> places = ToneWindowRects(frameGeometry().size(), clientArea_->size(), leastWidths);
   for (std::size_t i = 0; i < places.size(); ++i) {
     if (tone_[i]) tone_[i]->setGeometry(places[i]);
   }

@@ -30,7 +30,7 @@ QFrame* CreatePlaceholderView(const QString& windowName, const QString& title, Q
   layout->addWidget(heading, 0, Qt::AlignHCenter);
   layout->addWidget(name, 0, Qt::AlignHCenter);
   layout->addStretch();
-  CreateDummyButton(view);
+  CreateDummyButton(view, title);
   view->hide();
   return view;
 }

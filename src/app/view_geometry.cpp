@@ -50,16 +50,29 @@ QRect FitChildRect(QSize mainOuter, QSize client) {
                view);
 }
 
-std::array<QRect, 3> ToneWindowRects(QSize mainOuter, QSize client) {
+std::array<QRect, 3> ToneWindowRects(QSize mainOuter, QSize client, std::array<int, 3> leastWidths) {
   const bool centred = RoomToCentreViews(mainOuter);
   const int height = TwipsToPixels(kViewTwips.height());
-  const int blockLeft = centred ? CentredStart(client.width(), TwipsToPixels(kViewTwips.width())) : 0;
+  std::array<int, 3> widths{};
+  int blockWidth = 0;
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    widths[i] = std::max(TwipsToPixels(kToneWidthsTwips[i]), leastWidths[i]);
+    blockWidth += widths[i];
+  }
+  // Wider than the room: the monitor, whose place has room to spare, gives it back first.
+  const int spare = std::min(blockWidth - client.width(), widths[2] - leastWidths[2]);
+  if (leastWidths[2] > 0 && spare > 0) {
+    widths[2] -= spare;
+    blockWidth -= spare;
+  }
+  blockWidth = std::max(blockWidth, TwipsToPixels(kViewTwips.width()));
+  const int blockLeft = centred ? CentredStart(client.width(), blockWidth) : 0;
   const int top = centred ? CentredStart(client.height(), height) : 0;
   std::array<QRect, 3> rects;
-  int offsetTwips = 0;
+  int left = blockLeft;
   for (std::size_t i = 0; i < rects.size(); ++i) {
-    rects[i] = QRect(blockLeft + TwipsToPixels(offsetTwips), top, TwipsToPixels(kToneWidthsTwips[i]), height);
-    offsetTwips += kToneWidthsTwips[i];
+    rects[i] = QRect(left, top, widths[i], height);
+    left += widths[i];
   }
   return rects;
 }

@@ -29,7 +29,10 @@ QRect FitChildRect(QSize mainOuter, QSize client);
 
 // The three windows of the Tone view side by side: tones and drum sets 5700 twips wide, the
 // program change monitor 3900, all 10380 high. The block is centred when there is room (each
-// window centred vertically), else placed at the top left.
-std::array<QRect, 3> ToneWindowRects(QSize mainOuter, QSize client);
+// window centred vertically), else placed at the top left. A window whose controls need more
+// width than that (`leastWidths`, pixels: a longer name in the loaded list) gets what it needs,
+// and the windows after it move on by as much; where the block is then wider than `client`, the
+// monitor narrows down to its own least width.
+std::array<QRect, 3> ToneWindowRects(QSize mainOuter, QSize client, std::array<int, 3> leastWidths = {});
 
 }  // namespace tarnwick

@@ -3,35 +3,34 @@
 
 #include <QList>
 
+#include <algorithm>
+
 #include "updata/ansi_text.h"
 #include "updata/disk_link.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr int kFieldLength = 8;
-
 bool ValidIndex(int index) { return index >= 0 && index < kDiskLinkCount; }
 
 }  // namespace
 
-std::string DiskLinkField(const QString& text) {
-  std::string field;
-  for (const char32_t ch : text.toUcs4()) {
-    if (static_cast<int>(field.size()) == kFieldLength) break;
-    field += UnicodeToAnsi(ch);
-  }
-  field.resize(kFieldLength, ' ');
+std::optional<std::string> DiskLinkField(const QString& text) {
+  const QList<uint> codes = text.toUcs4();
+  const auto kept = std::min(codes.size(), static_cast<qsizetype>(kStoredNameLength));
+  std::optional<std::string> field = StorableName(std::u32string(codes.begin(), codes.begin() + kept));
+  if (field) field->resize(kStoredNameLength, ' ');
   return field;
 }
 
 QString DiskLinkShown(const std::string& field) { return QString::fromStdString(AnsiToUtf8(field)); }
 
 bool RenameDiskLink(HeaderChanges& changes, int file, int index, const QString& text) {
-  if (!ValidIndex(index)) return false;
+  const std::optional<std::string> field = DiskLinkField(text);
+  if (!ValidIndex(index) || !field) return false;
   const UPSHeader before = changes.header(file);
   UPSHeader after = before;
-  SetDiskLinkName(after, index, DiskLinkField(text));
+  SetDiskLinkName(after, index, *field);
   return changes.ChangeFileHeader(file, before, after, "Rename of " + NumToDLBnk(index));
 }
 

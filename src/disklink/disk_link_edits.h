@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,14 @@
 
 namespace tarnwick {
 
-// The 8-byte field a typed name is stored as: Windows-1252, left-aligned, blank-padded, cut at 8.
-std::string DiskLinkField(const QString& text);
+// The 8-byte field a typed name is stored as: cut at 8 characters, left-aligned, blank-padded;
+// nothing when a character cannot be stored (updata/ansi_text.h), which is then refused whole.
+std::optional<std::string> DiskLinkField(const QString& text);
 // The stored 8 bytes as shown on screen (untrimmed).
 QString DiskLinkShown(const std::string& field);
 
-// Sets entry `index` of `file` to `text`. False when nothing changed (same name, bad index).
+// Sets entry `index` of `file` to `text`. False when nothing changed (same name, bad index, a
+// name that cannot be stored).
 bool RenameDiskLink(HeaderChanges& changes, int file, int index, const QString& text);
 
 // Copies names from `source` to the other file: target entry targetIds[k] gets the name of source

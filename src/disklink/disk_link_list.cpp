@@ -5,27 +5,19 @@
 #include <cstdlib>
 
 #include "disklink/disk_link_edits.h"
+#include "grid/grid_state.h"
+#include "grid/sort_key.h"
 #include "updata/disk_link.h"
 
 namespace tarnwick {
 namespace {
 
-QString CellText(const DLRow& row, int column) {
+SortKey KeyOf(const DLRow& row, int column) {
   switch (column) {
-    case 0: return QString::number(row.id);
-    case 1: return row.code;
-    default: return row.name;
+    case 0: return NumberSortKey(row.id);
+    case 1: return TextSortKey(row.code.toStdString());
+    default: return TextSortKey(row.field);
   }
-}
-
-// Negative, zero or positive as a is before, equal to or after b.
-int CompareCells(const QString& a, const QString& b) {
-  bool aNumber = false;
-  bool bNumber = false;
-  const double x = a.trimmed().toDouble(&aNumber);
-  const double y = b.trimmed().toDouble(&bNumber);
-  if (aNumber && bNumber) return x < y ? -1 : (x > y ? 1 : 0);
-  return a.compare(b, Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -37,7 +29,8 @@ std::vector<DLRow> ListDiskLinks(const UPSHeader& header, const QString& codeFil
   std::vector<DLRow> rows;
   rows.reserve(kDiskLinkCount);
   for (int i = 0; i < kDiskLinkCount; ++i) {
-    DLRow row{i, QString::fromStdString(NumToDLBnk(i)), DiskLinkShown(GetDiskLinkName(header, i))};
+    std::string field = GetDiskLinkName(header, i);
+    DLRow row{i, QString::fromStdString(NumToDLBnk(i)), DiskLinkShown(field), std::move(field)};
     if (!codeKey.isEmpty() && !row.code.toUpper().contains(codeKey)) continue;
     if (!nameKey.isEmpty() && !row.name.toUpper().contains(nameKey)) continue;
     rows.push_back(std::move(row));
@@ -46,21 +39,22 @@ std::vector<DLRow> ListDiskLinks(const UPSHeader& header, const QString& codeFil
 }
 
 void SortDiskLinkRows(std::vector<DLRow>& rows, int column, int order) {
-  const bool ascending = order == 1;
-  std::stable_sort(rows.begin(), rows.end(), [column, ascending](const DLRow& a, const DLRow& b) {
-    const int cmp = column == 0 ? a.id - b.id : CompareCells(CellText(a, column), CellText(b, column));
-    if (cmp != 0) return ascending ? cmp < 0 : cmp > 0;
-    return a.id < b.id;
-  });
+  std::vector<KeyedRow> keyed;
+  keyed.reserve(rows.size());
+  for (const DLRow& row : rows) keyed.push_back({KeyOf(row, column), row.id});
+  std::vector<DLRow> sorted;
+  sorted.reserve(rows.size());
+  for (std::size_t position : SortedPositions(keyed, order)) sorted.push_back(std::move(rows[position]));
+  rows = std::move(sorted);
 }
 
 void SortByHeader(DLSelection& selection, int column) {
-  if (column != selection.sortColumn) {
-    selection.sortOrder = 1;
-  } else {
-    selection.sortOrder = selection.sortOrder == 2 ? 1 : 2;
-  }
-  selection.sortColumn = static_cast<short>(column);
+  GridState sort;
+  sort.SortCol = selection.sortColumn;
+  sort.SortDir = selection.sortOrder;
+  ClickSortHeader(sort, column);
+  selection.sortColumn = sort.SortCol;
+  selection.sortOrder = sort.SortDir;
 }
 
 void ReadSelection(DLSelection& selection, const std::vector<DLRow>& rows, int start, int end) {

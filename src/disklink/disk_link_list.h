@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 #include "updata/up_file.h"
@@ -17,6 +18,7 @@ struct DLRow {
   int id = 0;
   QString code;  // "C31".."D87"
   QString name;  // the 8 stored characters, untrimmed
+  std::string field;  // the same 8 bytes as stored
 };
 
 // The selection of one side. Sort order: 1 ascending, 2 descending.
@@ -34,11 +36,10 @@ struct DLSelection {
 std::vector<DLRow> ListDiskLinks(const UPSHeader& header, const QString& codeFilter,
                                  const QString& nameFilter);
 
-// Sorts by `column`, ascending for order 1 and descending otherwise; two cells compare as numbers
-// when both are numbers, as text otherwise. Equal cells keep ID order.
+// Sorts by `column` in `order` with the grids' sort keys (grid/sort_key.h).
 void SortDiskLinkRows(std::vector<DLRow>& rows, int column, int order);
 
-// A left press on header `column`: a new column sorts ascending, the same column toggles.
+// A left press on header `column`: the grids' sort cycle (grid/grid_state.h).
 void SortByHeader(DLSelection& selection, int column);
 
 // The selection read-out for rows `start`..`end` (either order) of `rows`; empty rows give none.

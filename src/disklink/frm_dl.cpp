@@ -37,6 +37,7 @@ frmDL::frmDL(AppState& state, QWidget* parent)
   setWindowTitle(QStringLiteral("Disk Link"));
   editName_ = [this](const NameEditRequest& request) { return EditNameInPopup(this, request); };
   changes_.setListener([this](const HeaderChange& change) { emit fileModified(change.file); });
+  connect(this, &frmDL::fileModified, this, [this] { showFileLooks(); });
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   for (int s = 0; s < 2; ++s) {
@@ -45,9 +46,10 @@ frmDL::frmDL(AppState& state, QWidget* parent)
     connectSide(s);
   }
   layout->addStretch(1);
-  dummy_ = CreateDummyButton(this);
+  dummy_ = CreateDummyButton(this, QStringLiteral("Disk Link view"));
   dummy_->installEventFilter(this);
   AddUndoShortcuts(this, [this] { undoChange(activeSide_); }, [this] { redoChange(activeSide_); });
+  connectGridMenus();
   // Load: both sides sorted ascending by ID.
   for (int s = 0; s < 2; ++s) {
     sel(s).sortOrder = 2;
@@ -190,7 +192,7 @@ void frmDL::goHomeOrEnd(int s) {
 }
 
 void frmDL::clearFilter(int s) {
-  for (FilterBox* box : side(s).filters) box->setTextQuietly(QString());
+  ClearFilterBoxes(side(s).filters);
   Fill_Grid_frmDL_DL(s);
   parkFocus();
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "disklink/disk_link_list.h"
@@ -17,6 +18,7 @@
 #include "popups/value_popup.h"
 
 class QKeyEvent;
+class QMenu;
 class QPushButton;
 
 namespace tarnwick {
@@ -62,9 +64,12 @@ class frmDL : public QWidget {
 
   const DLSelection& selection(int side) const { return selections_[static_cast<std::size_t>(side)]; }
   int activeSide() const { return activeSide_; }
-  // Undo and redo of the last change of a side's file (Disk Link names or any other change).
+  // Undo and redo of the last change of a side's file, when it is a change this view made
+  // (the file's history holds the other views' changes too); false otherwise.
   bool undoChange(int side);
   bool redoChange(int side);
+  // The grid's right-click menu: Undo and Redo, named after the step they would take.
+  std::unique_ptr<QMenu> gridMenu(int side);
   DLSide& side(int s) const { return *sides_[static_cast<std::size_t>(s)]; }
 
  signals:
@@ -78,6 +83,7 @@ class frmDL : public QWidget {
  private:
   DLSelection& sel(int s) { return selections_[static_cast<std::size_t>(s)]; }
   void connectSide(int s);
+  void connectGridMenus();
   void onSelectionChanged(int s);
   void selectRows(int s, int first, int last);
   void showHeaderLooks(int s);

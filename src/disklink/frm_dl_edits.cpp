@@ -6,18 +6,31 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include "app/app_state.h"
 #include "disklink/disk_link_edits.h"
 #include "disklink/dl_grid_model.h"
+#include "disklink/dl_history.h"
 #include "disklink/dl_side.h"
 #include "disklink/frm_dl.h"
 #include "grid/paged_grid_view.h"
 #include "ui/image_button.h"
+#include "updata/utf8_path.h"
 
 namespace tarnwick {
+namespace {
+
+// A tooltip that ends in "*" while the file has unsaved changes, and never twice.
+QString WithModifiedMark(QString toolTip, bool modified) {
+  while (toolTip.endsWith(u'*')) toolTip.chop(1);
+  toolTip = toolTip.trimmed();
+  return modified ? toolTip + QStringLiteral(" *") : toolTip;
+}
+
+}  // namespace
 
 void frmDL::rename(int s, const QModelIndex& index) {
   DLSide& p = side(s);
@@ -56,17 +69,41 @@ void frmDL::copyToOtherSide(int source) {
 }
 
 bool frmDL::undoChange(int s) {
-  if (!state_.history[static_cast<std::size_t>(s)].Undo(state_.up.files[static_cast<std::size_t>(s)])) return false;
+  FileHistory& history = state_.history[static_cast<std::size_t>(s)];
+  if (!IsDiskLinkStep(history.UndoStep()) || !history.Undo(state_.up.files[static_cast<std::size_t>(s)])) return false;
   Fill_Grid_frmDL_DL(s);
   emit fileModified(s);
   return true;
 }
 
 bool frmDL::redoChange(int s) {
-  if (!state_.history[static_cast<std::size_t>(s)].Redo(state_.up.files[static_cast<std::size_t>(s)])) return false;
+  FileHistory& history = state_.history[static_cast<std::size_t>(s)];
+  if (!IsDiskLinkStep(history.RedoStep()) || !history.Redo(state_.up.files[static_cast<std::size_t>(s)])) return false;
   Fill_Grid_frmDL_DL(s);
   emit fileModified(s);
   return true;
+}
+
+void frmDL::connectGridMenus() {
+  for (int s = 0; s < 2; ++s) {
+    PagedGridView* grid = side(s).grid;
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, s, grid](const QPoint& pos) {
+      activeSide_ = s;
+      gridMenu(s)->exec(grid->viewport()->mapToGlobal(pos));
+    });
+  }
+}
+
+std::unique_ptr<QMenu> frmDL::gridMenu(int s) {
+  const FileHistory& history = state_.history[static_cast<std::size_t>(s)];
+  auto menu = std::make_unique<QMenu>(this);
+  menu->setObjectName(QStringLiteral("mnu_DLGrid_%1").arg(s));
+  const DLHistoryEntry undo = DLUndoEntry(history);
+  menu->addAction(undo.text, this, [this, s] { undoChange(s); })->setEnabled(undo.enabled);
+  const DLHistoryEntry redo = DLRedoEntry(history);
+  menu->addAction(redo.text, this, [this, s] { redoChange(s); })->setEnabled(redo.enabled);
+  return menu;
 }
 
 DLFileLook frmDL::defaultFileLook(int s) const {
@@ -79,9 +116,12 @@ DLFileLook frmDL::defaultFileLook(int s) const {
 }
 
 void frmDL::showFileLooks() {
-  const bool same = state_.up.files[0].path == state_.up.files[1].path;
+  const bool same = SameFilePath(state_.up.files[0].path, state_.up.files[1].path);
   for (int s = 0; s < 2; ++s) {
-    const DLFileLook look = fileLook_ ? fileLook_(s) : defaultFileLook(s);
+    DLFileLook look = fileLook_ ? fileLook_(s) : defaultFileLook(s);
+    const bool modified = state_.history[static_cast<std::size_t>(s)].Modified();
+    look.labelToolTip = WithModifiedMark(look.labelToolTip, modified);
+    look.fileNameToolTip = WithModifiedMark(look.fileNameToolTip, modified);
     DLSide& p = side(s);
     p.fileNameLabel->setText(look.labelText);
     p.fileNameLabel->setToolTip(look.labelToolTip);

@@ -63,6 +63,11 @@ void FilterBox::setTextQuietly(const QString& text) {
   quiet_ = false;
 }
 
+void FilterBox::clearQuietly() {
+  setTextQuietly(QString());
+  showRestingLook();
+}
+
 void FilterBox::onTextChanged(const QString& text) {
   if (quiet_) return;
   const FilterChange change = HandleFilterChange(rules_, text);

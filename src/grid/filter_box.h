@@ -20,8 +20,10 @@ class FilterBox : public QLineEdit {
   // A new tooltip (the UP grids' selector columns change theirs); the accessible name follows.
   void setRulesToolTip(const QString& toolTip);
   bool caretHidden() const;
-  // Sets the text without the change handling (used by Clear Filter).
+  // Sets the text without the change handling.
   void setTextQuietly(const QString& text);
+  // Clear Filter's part: empty, without the change handling, in the look of an empty box.
+  void clearQuietly();
   // Up (true) or Down (false), as for the arrow keys.
   void step(bool up, bool ctrl);
   void showRestingLook();  // the look of a box without the focus
@@ -55,5 +57,14 @@ class FilterBox : public QLineEdit {
   bool quiet_ = false;
   int wheelRemainder_ = 0;
 };
+
+// Clear Filter: every box of `boxes` emptied with clearQuietly (null entries are skipped); the
+// caller then refreshes its grid once.
+template <typename Boxes>
+void ClearFilterBoxes(const Boxes& boxes) {
+  for (FilterBox* box : boxes) {
+    if (box != nullptr) box->clearQuietly();
+  }
+}
 
 }  // namespace tarnwick

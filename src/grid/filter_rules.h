@@ -62,6 +62,6 @@ QString StepFilterDown(const FilterRules& rules, const QString& text, bool ctrl)
 
 QString FilterHelpText();
 inline constexpr char kFilterHelpTitle[] = "Filter Help";
-inline constexpr QSize kFilterHelpSizeTwips{3630, 3450};  // the least size; it grows to fit its text
+inline constexpr QSize kFilterHelpSizeTwips{3450, 3630};  // the least size; it grows to fit its text
 
 }  // namespace tarnwick

@@ -39,7 +39,8 @@ void PagedGridView::fitToRows(int rows) {
   setVerticalScrollBarPolicy(paged ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   const int shown = std::clamp(rows, 0, pageRows_);
   setFixedHeight(shown * rowHeight() + 2 * frameWidth());
-  int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  // A short grid has no scroll bar and keeps no empty strip for one.
+  int width = 2 * frameWidth() + (paged ? verticalScrollBar()->sizeHint().width() : 0);
   const int columns = model() != nullptr ? model()->columnCount() : 0;
   for (int col = 0; col < columns; ++col) width += horizontalHeader()->sectionSize(col);
   setFixedWidth(width);
@@ -52,7 +53,12 @@ void PagedGridView::scrollToTopRow(int row) { verticalScrollBar()->setValue(row)
 void PagedGridView::mousePressEvent(QMouseEvent* event) {
   emit mousePressStarted();
   const int row = indexAt(event->position().toPoint()).row();
-  QTableView::mousePressEvent(event);
+  // Only the left button selects (and so plays or shows a row); the others leave the selection.
+  if (event->button() == Qt::LeftButton) {
+    QTableView::mousePressEvent(event);
+  } else {
+    event->accept();
+  }
   if (row >= 0) emit mousePressedOnRow(row, event->button());
 }
 

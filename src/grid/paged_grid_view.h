@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of a browser grid: whole rows selected, fixed column widths, no header of its own
 // (header buttons sit above it), a height of at most one page of rows with a scroll bar from a
-// full page on, and the mouse presses the grid windows react to.
+// full page on, and the mouse presses the grid windows react to. Only the left button selects.
 #pragma once
 
 #include <QTableView>
@@ -15,7 +15,8 @@ class PagedGridView : public QTableView {
   PagedGridView(const QString& objectName, int pageRows, QWidget* parent = nullptr);
 
   int pageRows() const { return pageRows_; }
-  // Sizes the view to `rows` rows, at most a page; the width keeps room for the scroll bar.
+  // Sizes the view to `rows` rows, at most a page; the width has room for the scroll bar only when
+  // there is one.
   void fitToRows(int rows);
   int rowHeight() const;
   int firstVisibleRow() const;

@@ -20,6 +20,7 @@ frmKeyboard::frmKeyboard(AppState& state, const KeyboardSettings& settings, Midi
   buildControls();
   onWhiteKeyWidthClicked(whiteKeyPixels_);
   updateReadouts();
+  showComputerKeys();
   midi_.setKeyboardReceiver(this);
   Form_Activate();
 }
@@ -102,6 +103,7 @@ void frmKeyboard::endNote(int note) {
 // A view switched away from while a key is held would never see the button come up.
 void frmKeyboard::hideEvent(QHideEvent* event) {
   if (const std::optional<int> note = mousePlay_.releaseHeld()) endNote(*note);
+  endComputerKeyNotes();
   QWidget::hideEvent(event);
 }
 

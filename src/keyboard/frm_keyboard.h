@@ -10,6 +10,7 @@
 
 #include <array>
 
+#include "keyboard/computer_keys.h"
 #include "keyboard/key_states.h"
 #include "keyboard/keyboard_settings.h"
 #include "keyboard/mouse_play.h"
@@ -55,6 +56,11 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  // The computer keyboard plays while the view has the focus (frm_keyboard_keys.cpp).
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Building (frm_keyboard_controls.cpp).
@@ -76,6 +82,8 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   void onKeyPressed(int note, double y, int button);
   void onButtonReleased(int button);
   void endNote(int note);
+  void endComputerKeyNotes();
+  void showComputerKeys();
   void onChannelClicked(int channel);
   void onMidiInModeClicked(int mode);
   void onKeyColorClicked(int color);
@@ -98,6 +106,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   MidiApi& midi_;
   KeyStates keys_;
   MousePlay mousePlay_;
+  ComputerKeys computerKeys_;
   int curChannel_ = 3;
   MidiInMode midiInMode_ = MidiInMode::Omni;
   bool keyboardToMidiOut_ = true;

@@ -50,7 +50,7 @@ QLabel* AddLabel(QWidget* parent, QLayout* layout, const QString& name, const QS
 
 void frmKeyboard::buildControls() {
   // Where the focus rests after picture buttons; a screen reader names the view there.
-  CreateDummyButton(this)->setAccessibleName(QStringLiteral("Keyboard view"));
+  CreateDummyButton(this, QStringLiteral("Keyboard view"));
   auto* page = new QVBoxLayout(this);
   // The keyboard is centred in the view; where it is wider than the view, it scrolls, so that
   // every key can be reached at every width.

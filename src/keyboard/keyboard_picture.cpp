@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/keyboard_picture.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 
+#include "keyboard/key_texts.h"
 #include "keyboard/keyboard_texts.h"
 #include "ui/twips.h"
 
@@ -15,6 +17,23 @@ namespace tarnwick {
 namespace {
 
 QColor ToQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+// A key as a screen reader sees it: a button named by its note. It draws nothing and lets the
+// mouse through to the picture, which plays the key.
+class KeyButton : public QAbstractButton {
+ public:
+  KeyButton(int note, QWidget* parent) : QAbstractButton(parent) {
+    const QString name = QString::fromStdString(NoteName(note));
+    setObjectName(QStringLiteral("key_") + QString::number(note));
+    setText(name);
+    setAccessibleName(name);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {}
+};
 
 }  // namespace
 
@@ -32,6 +51,7 @@ KeyboardPicture::KeyboardPicture(KeyStates& keys, QWidget* parent) : QWidget(par
     label->setFont(small);
     zoneLabels_[i] = label;
   }
+  for (int note = 0; note < kKeyCount; ++note) keyButtons_[static_cast<std::size_t>(note)] = new KeyButton(note, this);
   frame_.setSingleShot(true);
   frame_.setInterval(kFrameMs);
   connect(&frame_, &QTimer::timeout, this, &KeyboardPicture::flushFrame);
@@ -42,6 +62,7 @@ void KeyboardPicture::drawKeyboard(int whiteKeyPixels) {
   layout_ = LayoutKeyboard(whiteKeyPixels);
   setFixedSize(TwipsToPixels(layout_.pictureWidth), TwipsToPixels(kZoneLabelTop) + zoneLabelHeight());
   placeZoneLabels();
+  placeKeyButtons();
   update();
 }
 
@@ -50,6 +71,18 @@ void KeyboardPicture::placeZoneLabels() {
     const int left = TwipsToPixels(layout_.zoneEdges[i]);
     zoneLabels_[i]->setGeometry(left, TwipsToPixels(kZoneLabelTop), TwipsToPixels(layout_.zoneEdges[i + 1]) - left,
                                 zoneLabelHeight());
+  }
+}
+
+// Black keys lie over the white ones, as on the picture.
+void KeyboardPicture::placeKeyButtons() {
+  for (const bool black : {false, true}) {
+    for (int note = 0; note < kKeyCount; ++note) {
+      if (layout_.keys[note].black != black) continue;
+      QWidget* button = keyButtons_[static_cast<std::size_t>(note)];
+      button->setGeometry(keyRect(note));
+      button->raise();
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmKeyboard_m: the picture of the 128 keys with the three zone labels below them. It draws the
-// key states it is given and reports presses and releases; it decides nothing itself.
+// key states it is given and reports presses and releases; it decides nothing itself. For a
+// screen reader each key is a button named by its note ("C4"), laid over the key's place.
 //
 // Changes are painted at most once per frame: keysChanged() asks for a frame when the first key
 // changes after the last one, and the frame repaints every key changed since.
@@ -58,11 +59,13 @@ class KeyboardPicture : public QWidget {
  private:
   void paintKey(class QPainter& painter, int note) const;
   void placeZoneLabels();
+  void placeKeyButtons();
   int zoneLabelHeight() const;
 
   KeyStates& keys_;  // the frame takes the record of changes
   KeyboardLayout layout_;
   std::array<QLabel*, 3> zoneLabels_{};
+  std::array<QWidget*, kKeyCount> keyButtons_{};  // what a screen reader reads: a button per key
   QTimer frame_;
   int framesPainted_ = 0;
 };

@@ -178,10 +178,7 @@ void RomStyleList::onHomeEnd() {
 
 void RomStyleList::onClearFilter() {
   filterChangeEnabled_ = false;
-  for (FilterBox* box : filters_) {
-    box->setTextQuietly(QString());
-    box->showRestingLook();
-  }
+  ClearFilterBoxes(filters_);
   filterChangeEnabled_ = true;
   Fill_Grid_ROMStyle();
 }

@@ -10,7 +10,7 @@ namespace {
 
 constexpr long long kNumberLimit = 9999;
 constexpr int kTextCutLength = 32;
-constexpr int kNameLength = 8;
+constexpr qsizetype kShownNameLength = static_cast<qsizetype>(kStoredNameLength);
 
 const QString kEscapeEnter = QStringLiteral(" Escape=Cancel, Enter=Accept ");
 
@@ -69,9 +69,7 @@ PopupVerdict CheckNumberText(const QString& text, const NumEditParams& params) {
 
 std::optional<QChar> FirstUnstorableCharacter(const QString& text) {
   for (const QChar ch : text) {
-    if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) return ch;
-    if (ch.isSurrogate()) return ch;
-    if (ch != QLatin1Char('?') && UnicodeToAnsi(ch.unicode()) == '?') return ch;
+    if (ch.isSurrogate() || !StorableInName(ch.unicode())) return ch;
   }
   return std::nullopt;
 }
@@ -79,7 +77,7 @@ std::optional<QChar> FirstUnstorableCharacter(const QString& text) {
 QString DescribeCharacter(QChar ch) {
   if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) return QStringLiteral("line break");
   if (ch == QLatin1Char('\t')) return QStringLiteral("tab");
-  if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) {
+  if (ch.unicode() < 0x20 || (ch.unicode() >= 0x7F && ch.unicode() < 0xA0)) {
     return QStringLiteral("control character %1").arg(ch.unicode());
   }
   if (ch.isSurrogate()) return QStringLiteral("a character outside the file's code page");
@@ -90,13 +88,13 @@ PopupVerdict CheckNameText(const QString& text, const QString& startText, TextPo
   PopupVerdict verdict;
   QString shown = text;
   if (shown.size() > kTextCutLength) {
-    shown = shown.left(kNameLength);
+    shown = shown.left(kShownNameLength);
     verdict.replacementText = shown;
   }
   const bool panel = kind == TextPopupKind::PanelText8;
   const auto n = shown.size();
   const auto badChar = FirstUnstorableCharacter(shown);
-  if (n == 0 || n > kNameLength) {
+  if (n == 0 || n > kShownNameLength) {
     verdict.acceptEnabled = false;
     verdict.tone = PopupTone::Refused;
     verdict.toolTip = QStringLiteral(" %1").arg(n) +

@@ -44,8 +44,8 @@ long long LeadingNumber(const QString& text);
 
 PopupVerdict CheckNumberText(const QString& text, const NumEditParams& params);
 
-// The first character of `text` that an 8-bit name in a UPS file cannot hold: a character outside
-// Windows-1252, a line break, a tab or another control character. Empty when all can be stored.
+// The first character of `text` that a stored name cannot hold (StorableInName of
+// updata/ansi_text.h), for the tooltip that says why; empty when all can be stored.
 std::optional<QChar> FirstUnstorableCharacter(const QString& text);
 
 // How a refused character is named in a tooltip ("line break", "tab", or the character quoted).

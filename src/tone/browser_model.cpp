@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "grid/ansi_fold.h"
 #include "grid/number_text.h"
@@ -63,6 +64,8 @@ std::vector<BrowserRow> BuildBrowserRows(const NameTables& tables, bool drumSets
   for (std::size_t i = 0; i < table.size(); ++i) {
     const ToneEntry& entry = table[i];
     const int index = static_cast<int>(i);
+    // The table's unused slots (no name, bank 0/0/0) are no tones: they are never listed.
+    if (entry.name.find_first_not_of(std::string_view(" \0", 2)) == std::string::npos) continue;
     if (!Passes(msb, entry.msb) || !Passes(lsb, entry.lsb) || !Passes(program, entry.program)) continue;
     std::string name = drumSets ? DrumSetNameAt(tables, index, markPos) : ToneNameAt(tables, index, markPos);
     if (nameActive && (!nameFilter || AnsiUpper(name).find(*nameFilter) == std::string::npos)) continue;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rows of a tone or drum set browser: the entries of its name table that pass the four
+// The rows of a tone or drum set browser: the named entries of its name table that pass the four
 // filters and Show +, with their decorated names, sorted by one column. The model keeps the rows
 // whole (at most 2038), with their texts and sort keys made once per fill.
 #pragma once
@@ -27,7 +27,7 @@ struct BrowserRow {
 // The texts of filter boxes 1..4 ([0] unused).
 using BrowserFilterTexts = std::array<QString, kBrowserFilterCount + 1>;
 
-// The entries of the table that pass, in table order.
+// The named entries of the table that pass, in table order.
 std::vector<BrowserRow> BuildBrowserRows(const NameTables& tables, bool drumSets, const BrowserFilterTexts& filters,
                                          int markPos, bool showPlus);
 void SortBrowserRows(std::vector<BrowserRow>& rows, int col, int order);

@@ -1,18 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tone/browser_settings.h"
 
+#include <algorithm>
+
 #include "app/settings_store.h"
+#include "tone/browser_kind.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr int kLastMarkPos = 2;
-constexpr int kLastChannel = 15;
-
 template <typename Int>
 int InRange(const SettingsStore& store, const SettingKey<Int>& k, int last) {
   const int value = store.read(k);
   return value >= 0 && value <= last ? value : k.defaultValue;
+}
+
+// A channel the window offers an option for; any other reads as the default, as an unchecked set
+// of options would still send on the stored channel.
+template <typename Int>
+int OfferedChannel(const SettingsStore& store, const SettingKey<Int>& k, const BrowserKind& kind) {
+  const int value = store.read(k);
+  const bool offered = std::any_of(kind.channels.begin(), kind.channels.end(),
+                                   [value](const ChannelOption& option) { return option.channel == value; });
+  return offered ? value : k.defaultValue;
 }
 
 }  // namespace
@@ -23,12 +34,12 @@ BrowserSettings ReadBrowserSettings(const SettingsStore& store, bool drumSets) {
     settings.markPos = InRange(store, key::DrumSet_MarkPos, kLastMarkPos);
     settings.showPlus = store.read(key::DrumSet_ShowPlus) != 0;
     settings.gridToMidiOut = store.read(key::DrumSet_Grid_To_MidiOut);
-    settings.channel = InRange(store, key::DrumSet_CurChannel, kLastChannel);
+    settings.channel = OfferedChannel(store, key::DrumSet_CurChannel, DrumSetBrowserKind());
   } else {
     settings.markPos = InRange(store, key::Tone_MarkPos, kLastMarkPos);
     settings.showPlus = store.read(key::Tone_ShowPlus) != 0;
     settings.gridToMidiOut = store.read(key::Tone_Grid_To_MidiOut);
-    settings.channel = InRange(store, key::Tone_CurChannel, kLastChannel);
+    settings.channel = OfferedChannel(store, key::Tone_CurChannel, ToneBrowserKind());
   }
   return settings;
 }

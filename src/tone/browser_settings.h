@@ -14,8 +14,8 @@ struct BrowserSettings {
   int channel = 3;  // 0-based
 };
 
-// A stored value the windows cannot show (a mark position or channel out of range) reads as
-// its default.
+// A stored value the windows cannot show (a mark position out of range, a channel without an
+// option in the window, such as the drum channel for tones) reads as its default.
 BrowserSettings ReadBrowserSettings(const SettingsStore& store, bool drumSets);
 void WriteBrowserSettings(SettingsStore& store, bool drumSets, const BrowserSettings& settings);
 

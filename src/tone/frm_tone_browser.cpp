@@ -19,13 +19,14 @@
 #include "ui/image_button.h"
 #include "ui/mouse_wheel.h"
 #include "ui/twips.h"
+#include "updata/ansi_text.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr int kButtonSize = 28;
 constexpr int kHeaderHeight = 22;
-constexpr int kCellMargins = 6;
+constexpr int kCellMargins = 8;  // the text margins on both sides and the grid line
 
 // The three mark positions, in the order shown: none, after the name, before it (option index
 // = markPos).
@@ -39,6 +40,18 @@ constexpr MarkOption kMarkOptions[] = {
     {2, "Piano 1\"", "Show, Sort and Filter [%1] with the Sound Canvas Level mark at the end"},
     {1, "\"Piano 1", "Show, Sort and Filter [%1] Sound Canvas Level mark, like the EM-2000 display"},
 };
+
+// The width of the longest name of the list as the grid shows it (with its level mark).
+int LongestNamePixels(const NameTables& tables, bool drumSets, const QFontMetrics& metrics) {
+  const std::size_t count = drumSets ? tables.drumSets.size() : tables.tones.size();
+  int widest = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const int index = static_cast<int>(i);
+    const std::string name = drumSets ? DrumSetNameAt(tables, index, 1) : ToneNameAt(tables, index, 1);
+    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(AnsiToUtf8(name))));
+  }
+  return widest;
+}
 
 void Name(QWidget* widget, const QString& objectName, const QString& accessible) {
   widget->setObjectName(objectName);
@@ -57,6 +70,7 @@ frmToneBrowser::frmToneBrowser(const BrowserKind& kind, const NameTables& tables
   grid_ = new PagedGridView(kind_.objectName("Grid_%1"), kBrowserPageRows, this);
   grid_->setAccessibleName(QString::fromLatin1(kind_.heading));
   grid_->setModel(model_);
+  namePixels_ = LongestNamePixels(tables, kind_.drumSets, grid_->fontMetrics());
   for (int col = 0; col < kBrowserColumnCount; ++col) grid_->setColumnWidth(col, columnPixels(col));
   wheel_ = new MWheel(this);
   wheel_->setObjectName(QStringLiteral("MWheel1"));
@@ -105,9 +119,8 @@ frmToneBrowser::frmToneBrowser(const BrowserKind& kind, const NameTables& tables
 frmToneBrowser::~frmToneBrowser() { wheel_->DisableWheel(); }
 
 int frmToneBrowser::columnPixels(int col) const {
-  const QString widest = col == kBrowserColName ? QStringLiteral("+Abcdefghijkl") : QStringLiteral("2038");
-  return std::max(TwipsToPixels(BrowserColumnWidthTwips(kind_, col)),
-                  grid_->fontMetrics().horizontalAdvance(widest) + kCellMargins);
+  const int widest = col == kBrowserColName ? namePixels_ : grid_->fontMetrics().horizontalAdvance(QStringLiteral("2038"));
+  return std::max(TwipsToPixels(BrowserColumnWidthTwips(kind_, col)), widest + kCellMargins);
 }
 
 QWidget* frmToneBrowser::buildOptions() {

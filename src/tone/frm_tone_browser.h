@@ -93,6 +93,7 @@ class frmToneBrowser : public QWidget {
   PagedGridView* grid_;
   MWheel* wheel_;
   bool handlingSelection_ = false;
+  int namePixels_ = 0;    // the longest name of the loaded list, in the grid's font
   int handlerRuns_ = 0;   // selection handler runs, so that a press runs it once only
   int runsAtPress_ = 0;
   int focusedFilter_ = 0;

@@ -82,11 +82,7 @@ void frmToneBrowser::FilterStep(int box, bool up, bool ctrl) {
 }
 
 void frmToneBrowser::clearFilters() {
-  for (int box = 1; box <= kBrowserFilterCount; ++box) {
-    FilterBox* filter = filters_[static_cast<std::size_t>(box)];
-    filter->setTextQuietly(QString());
-    filter->showRestingLook();
-  }
+  ClearFilterBoxes(filters_);
   Fill();
 }
 

@@ -5,13 +5,13 @@
 
 namespace tarnwick {
 
-QPushButton* CreateDummyButton(QWidget* window) {
+QPushButton* CreateDummyButton(QWidget* window, const QString& spokenName) {
   auto* dummy = new QPushButton(window);
   dummy->setObjectName(QStringLiteral("Dummy"));
   dummy->setFocusPolicy(Qt::ClickFocus);
   dummy->setFlat(true);
   dummy->setGeometry(0, 0, 0, 0);
-  dummy->setAccessibleName(QString());
+  dummy->setAccessibleName(spokenName);
   return dummy;
 }
 

@@ -39,6 +39,21 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return out;
 }
 
+bool StorableInName(char32_t ch) {
+  if (ch < 0x20 || (ch >= 0x7F && ch < 0xA0)) return false;
+  return ch == U'?' || UnicodeToAnsi(ch) != '?';
+}
+
+std::optional<std::string> StorableName(std::u32string_view text, std::size_t maxLength) {
+  if (text.size() > maxLength) return std::nullopt;
+  std::string bytes;
+  for (const char32_t ch : text) {
+    if (!StorableInName(ch)) return std::nullopt;
+    bytes += UnicodeToAnsi(ch);
+  }
+  return bytes;
+}
+
 char UnicodeToAnsi(char32_t ch) {
   if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return static_cast<char>(ch);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {

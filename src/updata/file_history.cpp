@@ -135,6 +135,8 @@ void FileHistory::DropOldest() {
 
 const std::string& FileHistory::UndoWhat() const { return CanUndo() ? steps_[position_ - 1].what : kNothing; }
 const std::string& FileHistory::RedoWhat() const { return CanRedo() ? steps_[position_].what : kNothing; }
+const FileStep* FileHistory::UndoStep() const { return CanUndo() ? &steps_[position_ - 1] : nullptr; }
+const FileStep* FileHistory::RedoStep() const { return CanRedo() ? &steps_[position_] : nullptr; }
 
 bool FileHistory::Undo(UPFile& file) {
   if (!CanUndo() || !Apply(file, steps_[position_ - 1], false)) return false;

@@ -59,6 +59,9 @@ class FileHistory {
   bool CanRedo() const { return position_ < steps_.size(); }
   const std::string& UndoWhat() const;  // empty when there is nothing to undo
   const std::string& RedoWhat() const;
+  // The step Undo or Redo would take next (a view may act only on steps of its own kind).
+  const FileStep* UndoStep() const;
+  const FileStep* RedoStep() const;
 
   // Undo or redo one step on `file` (the file the steps were recorded on). False when there is
   // none or it cannot be applied; the file and the history are then unchanged.

@@ -3,6 +3,7 @@
 
 #include "updata/atomic_file.h"
 #include "updata/ups_file.h"
+#include "updata/utf8_path.h"
 #include "upfile/file_rules.h"
 
 namespace tarnwick {
@@ -40,7 +41,7 @@ QString FileCommands::path(int file) const {
   return QString::fromStdString(data_.files[static_cast<std::size_t>(file)].path);
 }
 
-bool FileCommands::sameFileInBoth() const { return data_.files[0].path == data_.files[1].path; }
+bool FileCommands::sameFileInBoth() const { return SameFilePath(data_.files[0].path, data_.files[1].path); }
 
 void FileCommands::show(const std::string& message) {
   if (!message.empty()) dialogs_.showMessage(QString::fromStdString(message));

@@ -54,7 +54,7 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
   editPanel_->hide();
   // Takes the focus after clicks on the picture buttons, so that no control keeps a focus mark;
   // the keys it gets still move the active grid.
-  dummy_ = CreateDummyButton(this);
+  dummy_ = CreateDummyButton(this, QStringLiteral("User Program view"));
   dummy_->installEventFilter(this);
   wheel_ = new MWheel(this);
   showHelp_ = [this](const QString& caption, QSize sizeTwips, const QString& text) {

@@ -47,11 +47,7 @@ FilterTexts frmUPFile::filterTexts(int file) const {
 }
 
 void frmUPFile::clearFilter(int file) {
-  for (int box = kFirstFilterBox; box <= kLastFilterBox; ++box) {
-    FilterBox* filter = pane(file).filters[box];
-    filter->setTextQuietly(QString());
-    filter->showRestingLook();
-  }
+  for (int box = kFirstFilterBox; box <= kLastFilterBox; ++box) pane(file).filters[box]->clearQuietly();
   Refresh_Grid_frmUPFile_UP(file);
   parkFocus();
 }

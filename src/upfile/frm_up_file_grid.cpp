@@ -61,7 +61,7 @@ void frmUPFile::Refresh_Grid_frmUPFile_UP(int file) {
     RefreshGuard guard(refreshing_);
     const GridState before = grid(file);
     model(file).setRows(BuildGridRows(upFile(file), GridFilter(filterTexts(file)), model(file).selectors(),
-                                      before.SortCol, before.SortDir));
+                                      before.SortCol, before.SortDir, &model(file).sortKeys()));
     const int rows = shownRows(file);
     showCounts(file);
     pane(file).grid->fitToRows(rows);
@@ -77,7 +77,7 @@ void frmUPFile::ReapplySort(int file) {
   {
     RefreshGuard guard(refreshing_);
     std::vector<int> ids = model(file).rowIDs();
-    SortGridRows(ids, upFile(file), grid(file).SortCol, grid(file).SortDir, model(file).selectors());
+    model(file).sortKeys().sort(ids, upFile(file), grid(file).SortCol, grid(file).SortDir, model(file).selectors());
     model(file).setRows(std::move(ids));
     reselect(file, grid(file));
   }

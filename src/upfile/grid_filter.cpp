@@ -43,13 +43,16 @@ bool GridFilter::passes(const UPRecord& up, int id, const ColumnSelectors& selec
 }
 
 std::vector<int> BuildGridRows(const UPFile& file, const GridFilter& filter, const ColumnSelectors& selectors,
-                               int sortCol, int sortDir) {
+                               int sortCol, int sortDir, GridSortKeys* keys) {
   std::vector<int> ids;
   ids.reserve(static_cast<std::size_t>(file.count));
   for (int id = 0; id < file.count; ++id) {
     if (filter.passes(file.up(id), id, selectors)) ids.push_back(id);
   }
-  if (sortCol != kColID || sortDir != kSortAscending) {
+  if (sortCol == kColID && sortDir == kSortAscending) return ids;
+  if (keys != nullptr) {
+    keys->sort(ids, file, sortCol, sortDir, selectors);
+  } else {
     SortGridRows(ids, file, sortCol, sortDir, selectors);
   }
   return ids;

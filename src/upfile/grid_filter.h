@@ -12,6 +12,7 @@
 
 #include "updata/up_file.h"
 #include "upfile/grid_columns.h"
+#include "upfile/grid_sort.h"
 
 namespace tarnwick {
 
@@ -34,7 +35,8 @@ class GridFilter {
 };
 
 // The IDs a grid shows: every UP of the file that passes the filter, in ID order, then sorted.
+// With `keys`, the sort keeps its keys there for the next sort.
 std::vector<int> BuildGridRows(const UPFile& file, const GridFilter& filter, const ColumnSelectors& selectors,
-                               int sortCol, int sortDir);
+                               int sortCol, int sortDir, GridSortKeys* keys = nullptr);
 
 }  // namespace tarnwick

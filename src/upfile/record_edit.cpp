@@ -14,11 +14,6 @@ const UPFile* FileOf(const UPData& data, int file, int id) {
   return id >= 0 && id < slot.count ? &slot : nullptr;
 }
 
-bool Storable(char32_t ch) {
-  if (ch < 0x20 || ch == 0x7F) return false;
-  return ch == U'?' || UnicodeToAnsi(ch) != '?';
-}
-
 std::string FieldChangeName(int offset) {
   if (offset == kUPNameOffset) return "Rename";
   if (offset == kStyleNameOffset) return "Style";
@@ -40,13 +35,8 @@ bool ApplyRecordEdit(UPData& data, std::array<FileHistory, 2>& history, const Re
 std::string UPNameForHistory(int id) { return id < kSetUPCount ? NumToUPBnk(id) : "ID " + std::to_string(id); }
 
 std::optional<std::string> EncodeText8(const QString& text) {
-  std::string bytes;
-  for (const uint code : text.toUcs4()) {
-    const auto ch = static_cast<char32_t>(code);
-    if (!Storable(ch)) return std::nullopt;
-    bytes.push_back(UnicodeToAnsi(ch));
-  }
-  return bytes;
+  const QList<uint> codes = text.toUcs4();
+  return StorableName(std::u32string(codes.begin(), codes.end()));
 }
 
 std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, int offset, const QString& text) {

@@ -32,9 +32,8 @@ bool ApplyRecordEdit(UPData& data, std::array<FileHistory, 2>& history, const Re
 // "A14" for the first 192 UPs, "ID 523" beyond: how the Undo and Redo entries name a UP.
 std::string UPNameForHistory(int id);
 
-// The 8-bit form of a text typed by the user, or nothing when a character has no byte in the
-// file's code page (Windows-1252) or is a control character (line break, tab): such a text
-// would not come back from the file as typed.
+// The 8-bit form of a name typed by the user, or nothing when it cannot be stored as typed
+// (StorableName of updata/ansi_text.h).
 std::optional<std::string> EncodeText8(const QString& text);
 
 // The edit that stores `text` (already trimmed by the pop-up) into the 8-character field at

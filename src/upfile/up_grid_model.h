@@ -12,6 +12,7 @@
 #include "lists/name_lists.h"
 #include "updata/up_file.h"
 #include "upfile/grid_columns.h"
+#include "upfile/grid_sort.h"
 
 namespace tarnwick {
 
@@ -29,6 +30,9 @@ class UPGridModel : public QAbstractTableModel {
   void setSelectors(const ColumnSelectors& selectors);
   const ColumnSelectors& selectors() const { return selectors_; }
   void setMidiOutOpen(std::function<bool()> midiOutOpen) { midiOutOpen_ = std::move(midiOutOpen); }
+
+  // The text columns' sort keys of this grid's file, kept between sorts.
+  GridSortKeys& sortKeys() { return sortKeys_; }
 
   void setAlignment(int col, Qt::Alignment alignment);
   Qt::Alignment alignment(int col) const { return alignments_[static_cast<std::size_t>(col)]; }
@@ -48,6 +52,7 @@ class UPGridModel : public QAbstractTableModel {
   ColumnSelectors selectors_;
   std::function<bool()> midiOutOpen_;
   std::array<Qt::Alignment, kGridColumnCount> alignments_{};
+  GridSortKeys sortKeys_;
 };
 
 }  // namespace tarnwick

@@ -37,6 +37,12 @@ TEST(ViewPlacement, CentredOnlyWhenTheMainWindowIsLargerThanTheViewsNeed) {
   const auto centred = ToneWindowRects(QSize(1200, 900), QSize(1200, 876));
   EXPECT_EQ(centred[0], QRect(90, 92, 380, 692));
   EXPECT_EQ(centred[2], QRect(850, 92, 260, 692));
+  // A browser whose names need more room gets it; the block stays whole and centred.
+  const auto wider = ToneWindowRects(QSize(1200, 900), QSize(1200, 876), {440, 0, 0});
+  EXPECT_EQ(wider[0], QRect(60, 92, 440, 692));
+  EXPECT_EQ(wider[2], QRect(880, 92, 260, 692));
+  const auto narrow = ToneWindowRects(QSize(1000, 700), QSize(1000, 680), {440, 440, 100});
+  EXPECT_EQ(narrow[2], QRect(880, 0, 120, 692));
 }
 
 TEST(StoredView, OnlyOneToThreeNameAnotherViewThanTheUserProgramView) {

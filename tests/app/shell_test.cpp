@@ -34,6 +34,10 @@ class RecordingViews : public ViewFactory {
   void activateView(QWidget* view) override { activated.append(view->objectName()); }
   void unloadView(QWidget* view) override { unloaded.append(view->objectName()); }
   bool confirmCloseAll() override { return allowClose; }
+  void watchCaption(QWidget* view, std::function<void(const QString&)> onChange) override {
+    if (view->objectName() == QLatin1String("frmUPFile")) upFileCaption = std::move(onChange);
+  }
+  std::function<void(const QString&)> upFileCaption;
 
  private:
   static QWidget* make(const QString& name, QWidget* parent) { return CreatePlaceholderView(name, name, parent); }
@@ -141,6 +145,12 @@ class ShellTest : public QObject {
     run.window->MenuChange("mnuUPFile");
     run.window->MenuChange("mnuDL");
     QCOMPARE(run.view("frmDL"), diskLink);
+    // The files' part of the caption, with its marks of unsaved changes, shows in both file views.
+    run.views.upFileCaption(QStringLiteral("set.ups* | lib.ups"));
+    QCOMPARE(run.window->windowTitle(), QStringLiteral("Tarnwick - Disk Link - set.ups* | lib.ups"));
+    run.window->MenuChange("mnuTone");
+    QCOMPARE(run.window->windowTitle(), QStringLiteral("Tarnwick - Tone"));
+    run.window->MenuChange("mnuDL");
 
     // The MIDI setup refreshes the windows that show MIDI state.
     run.views.activated.clear();

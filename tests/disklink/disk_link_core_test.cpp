@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Listing, sorting, renaming and copying Disk Link names, and the one place that changes a
-// header and marks its file.
+// Renaming and copying Disk Link names, and the one place that changes a header and marks its
+// file.
 #include <gtest/gtest.h>
 
 #include "disklink/disk_link_edits.h"
-#include "disklink/disk_link_list.h"
 
 namespace tarnwick {
 namespace {
@@ -28,39 +27,6 @@ struct TwoFiles {
     return GetDiskLinkName(data.files[static_cast<std::size_t>(file)].header, index);
   }
 };
-
-std::vector<int> Ids(const std::vector<DLRow>& rows) {
-  std::vector<int> ids;
-  for (const DLRow& row : rows) ids.push_back(row.id);
-  return ids;
-}
-
-TEST(DiskLinkList, SortsByColumnAndTogglesOnTheSameHeader) {
-  UPSHeader header{};
-  for (int i = 0; i < kDiskLinkCount; ++i) SetDiskLinkName(header, i, "Same    ");
-  SetDiskLinkName(header, 5, "10      ");
-  SetDiskLinkName(header, 6, "9       ");
-  SetDiskLinkName(header, 7, "alpha   ");
-  SetDiskLinkName(header, 8, "Zulu    ");
-  auto rows = ListDiskLinks(header, QString(), QString());
-
-  DLSelection selection;
-  selection.sortOrder = 2;
-  SortByHeader(selection, 0);  // load: toggles to ascending by ID
-  EXPECT_EQ(selection.sortOrder, 1);
-  SortByHeader(selection, 2);
-  EXPECT_EQ(selection.sortColumn, 2);
-  EXPECT_EQ(selection.sortOrder, 1);
-  SortDiskLinkRows(rows, 2, selection.sortOrder);
-  // Numbers as numbers, text without regard to case, ties in ID order.
-  const std::vector<int> sorted = Ids(rows);
-  EXPECT_EQ((std::vector<int>(sorted.begin(), sorted.begin() + 5)), (std::vector<int>{6, 5, 7, 0, 1}));
-  EXPECT_EQ(rows.back().id, 8);
-  SortByHeader(selection, 2);
-  EXPECT_EQ(selection.sortOrder, 2);
-  SortDiskLinkRows(rows, 0, selection.sortOrder);
-  EXPECT_EQ(rows.front().id, 110);
-}
 
 TEST(DiskLinkEdits, RenameChangesOnlyTheNameBytesAndMarksOnlyChanges) {
   TwoFiles files;
@@ -86,6 +52,7 @@ TEST(DiskLinkEdits, RenameChangesOnlyTheNameBytesAndMarksOnlyChanges) {
 
   TwoFiles unchanged;
   EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 2, QStringLiteral("Right2")));
+  EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 2, QStringLiteral("\u0141\u00f3d\u017a")));  // not "?\xF3d?"
   EXPECT_FALSE(RenameDiskLink(unchanged.changes, 1, 111, QStringLiteral("Nowhere")));
   EXPECT_FALSE(unchanged.history[1].Modified());
   EXPECT_TRUE(unchanged.heard.empty());

@@ -4,6 +4,7 @@
 #include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
@@ -13,6 +14,7 @@
 
 #include "app/app_state.h"
 #include "disklink/frm_dl.h"
+#include "grid/filter_box.h"
 #include "ui/image_button.h"
 
 namespace tarnwick {
@@ -119,9 +121,11 @@ class FrmDLTest : public QObject {
     QCOMPARE(f.find<QLineEdit>("txt_Sel_ID", 0)->text(), QStringLiteral("None"));
     QCOMPARE(f.find<QLineEdit>("txt_Sel_Rows", 0)->text(), QStringLiteral("0"));
 
+    f.find<FilterBox>("txt_DLFilter", 1)->showRestingLook();  // left with text: yellow
     f.press("cmd_ClearFilter", 0);
     QCOMPARE(f.grid(0)->model()->rowCount(), 111);
     QCOMPARE(f.find<QLineEdit>("txt_DLFilter", 1)->text(), QString());
+    QCOMPARE(f.find<QLineEdit>("txt_DLFilter", 1)->palette().color(QPalette::Base), QColor(192, 216, 215));
     QCOMPARE(f.find<QLineEdit>("txt_DLFilter", 101)->toolTip(), QStringLiteral("Disk Link [Filter]"));
     QCOMPARE(f.find<QLineEdit>("txt_DLFilter", 102)->toolTip(), QStringLiteral("Name [Filter]"));
     QCOMPARE(f.find("cmd_DLHeader", 102)->toolTip(), QStringLiteral("Name [L:Sort | R:Align]"));
@@ -197,10 +201,14 @@ class FrmDLTest : public QObject {
     QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(f.cell(1, 3, 2), QStringLiteral("Ten char"));
 
-    // The keyboard's way: from the parked focus, Down moves the grid and F2 renames.
+    // The keyboard's way: from the parked focus, Down moves the grid and F2 renames. Where the
+    // focus parks, a screen reader names the view.
     f.answer = QStringLiteral("Keys");
-    QWidget* dummy = f.view->findChild<QWidget*>(QStringLiteral("Dummy"));
-    dummy->setFocus();
+    f.press("cmd_HomeEnd", 1);
+    f.press("cmd_HomeEnd", 1);
+    QWidget* dummy = QApplication::focusWidget();
+    QVERIFY(dummy != nullptr && dummy->objectName() == QStringLiteral("Dummy"));
+    QCOMPARE(dummy->accessibleName(), QStringLiteral("Disk Link view"));
     QTest::keyClick(dummy, Qt::Key_Down);
     QTest::keyClick(f.grid(1), Qt::Key_F2);
     QCOMPARE(f.stored(1, 4), std::string("Keys    "));
@@ -219,6 +227,71 @@ class FrmDLTest : public QObject {
     f.view->activate();
     QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 1)->palette().color(QPalette::Text), QColor(0, 0, 0));
     QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 1)->text(), QStringLiteral("other.UPS"));
+    // One file named two ways is still one file.
+    f.state.up.files[0].path = "c.UPS";
+    f.state.up.files[1].path = "./c.UPS";
+    f.view->activate();
+    QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 0)->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(f.find<QLineEdit>("txt_UPS_FileName", 1)->palette().color(QPalette::Text), QColor(255, 0, 0));
+  }
+
+  void unsavedChangesShowOnTheFileOfTheirSide() {
+    Fixture f;
+    f.state.up.files[0].path = "/tmp/set.ups";
+    f.state.up.files[1].path = "/tmp/lib.ups";
+    f.view->activate();
+    QVERIFY(!f.find<QLabel>("lbl_UPS_FileName", 0)->toolTip().endsWith(u'*'));
+    f.answer = QStringLiteral("Renamed");
+    f.doubleClickName(0, 4);
+    for (const char* name : {"lbl_UPS_FileName", "txt_UPS_FileName"}) {
+      QVERIFY2(f.find<QWidget>(name, 0)->toolTip().endsWith(u'*'), name);
+      QVERIFY2(!f.find<QWidget>(name, 1)->toolTip().endsWith(u'*'), name);
+    }
+    f.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+    f.grid(0)->setFocus();
+    QTest::keyClick(f.grid(0), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!f.find<QLabel>("lbl_UPS_FileName", 0)->toolTip().endsWith(u'*'));
+  }
+
+  void undoHereTakesBackOnlyDiskLinkStepsAndNamesTheOthers() {
+    Fixture f;
+    f.answer = QStringLiteral("Mine");
+    f.doubleClickName(1, 2);
+    // Then three UPs deleted in the User Program view: the file's last step is not this view's.
+    UPFile& file = f.state.up.files[1];
+    QVERIFY(SetUPCount(file, 5));
+    FileStep deletion;
+    deletion.kind = FileStep::Kind::Remove;
+    deletion.what = "Delete of 3 UPs";
+    deletion.ids = {0, 1, 2};
+    deletion.before = {file.up(0), file.up(1), file.up(2)};
+    QVERIFY(RemoveRecordsAt(file, deletion.ids));
+    f.state.history[1].Record(std::move(deletion));
+
+    f.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+    f.grid(1)->setFocus();
+    QTest::keyClick(f.grid(1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(file.count, 2);  // the deletion stays, and so does the rename
+    QCOMPARE(f.stored(1, 2), std::string("Mine    "));
+    std::unique_ptr<QMenu> menu = f.view->gridMenu(1);
+    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Undo Delete of 3 UPs (in the User Program view)"));
+    QVERIFY(!menu->actions().at(0)->isEnabled());
+    QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Redo"));
+    QVERIFY(!menu->actions().at(1)->isEnabled());
+
+    // Once the other view's step is undone there, this view's rename is next.
+    QVERIFY(f.state.history[1].Undo(file));
+    menu = f.view->gridMenu(1);
+    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Undo Rename of C33"));
+    QVERIFY(menu->actions().at(0)->isEnabled());
+    QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Redo Delete of 3 UPs (in the User Program view)"));
+    QVERIFY(!menu->actions().at(1)->isEnabled());
+    QTest::keyClick(f.grid(1), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(file.count, 5);  // Redo, too, leaves the other view's step alone
+    QTest::keyClick(f.grid(1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.stored(1, 2), std::string("R2      "));
   }
 
   void cancelledOrUnchangedRenamesMarkNothing() {

@@ -13,7 +13,8 @@ Used by the end-to-end journeys (start the bus with start_accessibility_bus from
   a11y.py headers NAME                  the column header titles of that table, one a line
   a11y.py cell NAME ROW COL             the text of a cell
   a11y.py cell-center NAME ROW COL      "x y": the screen point in the middle of a cell
-  a11y.py unnamed                       every showing control of some size that has no accessible name
+  a11y.py unnamed                       every showing control of some size, and the focused one
+                                        of any size, that has no accessible name
   a11y.py headerless                    every showing table with a column that has no header title
   a11y.py wait EXPECTED COMMAND ARGS... runs COMMAND until it prints EXPECTED, 10 s at most
 
@@ -109,9 +110,17 @@ def describe(node):
 
 
 def has_area(obj):
-    """False for a control of no size: the windows' focus sink ("Dummy") is one, never seen or tabbed to."""
+    """False for a control of no size, such as the windows' focus sink ("Dummy")."""
     _, _, width, height = extents(obj)
     return width > 0 and height > 0
+
+
+def focused(obj):
+    """A control with the keyboard focus is announced whatever its size, 0 x 0 included."""
+    try:
+        return obj.getState().contains(pyatspi.STATE_FOCUSED)
+    except Exception:
+        return False
 
 
 def column_title(table, col):
@@ -189,8 +198,8 @@ def main(argv):
             print(x + w // 2, y + h // 2)
     elif command == "unnamed":
         for node in walk(application()):
-            if node.getRole() in CONTROL_ROLES and not node.name and has_area(node):
-                print(describe(node))
+            if node.getRole() in CONTROL_ROLES and not node.name and (has_area(node) or focused(node)):
+                print(("focused " if focused(node) else "") + describe(node))
     elif command == "headerless":
         for node, col in headerless_tables():
             print(f"column {col} of table \"{node.name}\" in {place_of(node)} has no header title")

@@ -51,7 +51,7 @@ open(path, "w").write("\n".join(out) + "\n")
 PY
 
 start_program
-wait_for_window "Tarnwick - Disk Link"
+wait_for_window "Tarnwick - Disk Link.*"
 main=$window
 [ "$(a11y table 'File 0 Disk Links')" = "111 3" ] || fail "File 0's list is not 111 rows by 3 columns"
 [ "$(a11y cell 'File 1 Disk Links' 110 1)" = "D87" ] || fail "entry 110 does not show D87"
@@ -74,6 +74,8 @@ import -window root "PNG24:$out/disk-link-popup.png"
 xdotool key --clearmodifiers Return
 sleep 0.3
 [ "$(a11y cell 'File 0 Disk Links' 4 2)" = "Renamed " ] || fail "the rename did not reach the grid"
+# The caption names the files and marks the changed one, as the User Program view does.
+wait_for_window 'Tarnwick - Disk Link - [^|]*[*] [|] [^*]*'
 
 # Copy the names of entries 10..12 of File 0 onto entries 20..22 of File 1.
 click_cell 'File 0 Disk Links' 10 1
@@ -85,8 +87,8 @@ xdotool mousemove $copy_xy click 1
 sleep 0.3
 [ "$(a11y cell 'File 1 Disk Links' 21 2)" = "A-11    " ] || fail "the copy did not reach File 1"
 import -window root "PNG24:$out/disk-link-view.png"
-# Every control a player can reach has a name (the focus-parking Dummy button has no face).
-unnamed=$(a11y unnamed | grep -v '^push button (description "", 0 children)$' || true)
+# Every control a player can reach has a name, and so has the place the focus parks.
+unnamed=$(a11y unnamed || true)
 [ -z "$unnamed" ] || fail "controls without an accessible name: $unnamed"
 
 # Exit asks about each changed file; Enter saves it.

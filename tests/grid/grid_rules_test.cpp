@@ -40,12 +40,26 @@ TEST(SortKeys, TiesFollowTheIDsWhateverTheOrderBefore) {
   }
 }
 
-TEST(SortKeys, NumbersBeforeTextsTextsWithoutCase) {
-  const std::vector<KeyedRow> rows = {{TextSortKey("piano"), 0}, {TextSortKey("10"), 1},
-                                      {TextSortKey("Organ"), 2}, {TextSortKey(" 9"), 3},
-                                      {TextSortKey("PIANO"), 4}, {TextSortKey("+Bass"), 5}};
-  EXPECT_EQ(SortedIDs(rows, kSortAscending), (std::vector<int>{3, 1, 5, 2, 0, 4}));
-  EXPECT_EQ(SortedIDs(rows, kSortDescending), (std::vector<int>{0, 4, 2, 5, 1, 3}));
+// The one sort rule of every grid: numbers first by value, texts without case, ties in ID order.
+// Only plain decimal numbers are numbers: what strtod would also take is text.
+TEST(SortKeys, NumbersFirstByValueThenTextsWithoutCase) {
+  struct Case {
+    const char* shown;
+    bool number;
+  };
+  const Case cases[] = {{"10", true},    {" 9", true},     {"-3.5", true},  {"+2", true},   {"0.", true},
+                        {"nan", false},  {"inf", false},   {"1e1", false},  {"0x1F", false}, {".", false},
+                        {"1.2.3", false}, {"", false},      {"piano", false}, {"PIANO", false}, {"+Bass", false}};
+  std::vector<KeyedRow> rows;
+  for (const Case& c : cases) {
+    const SortKey key = TextSortKey(c.shown);
+    EXPECT_EQ(!key.isText, c.number) << '"' << c.shown << '"';
+    rows.push_back({key, static_cast<int>(rows.size())});
+  }
+  // -3.5, 0., +2, 9, 10; then "", "+Bass", ".", "0x1F", "1.2.3", "1e1", "inf", "nan", piano/PIANO
+  const std::vector<int> ascending{2, 4, 3, 1, 0, 11, 14, 9, 8, 10, 7, 6, 5, 12, 13};
+  EXPECT_EQ(SortedIDs(rows, kSortAscending), ascending);
+  EXPECT_EQ(SortedIDs(rows, kSortDescending), (std::vector<int>{12, 13, 5, 6, 7, 10, 8, 9, 14, 11, 0, 1, 3, 4, 2}));
 }
 
 TEST(SortCycle, SameHeaderTogglesAnotherStartsAscending) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shared grid widgets worked as a user works them: the filter box caret after a step, the
-// box rules through typing, clicks and the wheel, and the filter help window at its least size.
+// box rules through typing, clicks and the wheel, Clear Filter, the row counter and Home/End,
+// and the filter help window at its least size.
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -8,9 +9,14 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include <array>
+#include <vector>
+
 #include "grid/filter_box.h"
 #include "grid/fitted_help.h"
+#include "grid/grid_controls.h"
 #include "ui/help_window.h"
+#include "ui/image_button.h"
 
 namespace tarnwick {
 
@@ -71,7 +77,56 @@ class GridWidgetsTest : public QObject {
     QCOMPARE(number->text(), QStringLiteral("12"));
   }
 
+  void clearFilterEmptiesQuietlyAndRestoresTheEmptyLook() {
+    QWidget host;
+    std::array<FilterBox*, 3> boxes{new FilterBox(TextFilter(QStringLiteral("a"), {}), &host), nullptr,
+                                    new FilterBox(NumberFilter(QStringLiteral("b"), {}, 1, 128), &host)};
+    boxes[0]->setText(QStringLiteral("pad"));
+    boxes[2]->setText(QStringLiteral("7"));
+    for (FilterBox* box : {boxes[0], boxes[2]}) box->showRestingLook();  // yellow and bold
+    QCOMPARE(boxes[0]->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QSignalSpy refreshes(boxes[0], &FilterBox::refreshRequested);
+    ClearFilterBoxes(boxes);
+    for (FilterBox* box : {boxes[0], boxes[2]}) {
+      QVERIFY(box->text().isEmpty());
+      QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 216, 215));
+      QVERIFY(!box->font().bold());
+    }
+    QCOMPARE(refreshes.count(), 0);  // the window refreshes once, itself
+  }
+
+  void rowCounterAndHomeEndServeEveryGrid() {
+    QWidget host;
+    RowCounter counter(QStringLiteral("plate"), QStringLiteral("count"), QSize(44, 20), &host);
+    counter.showRows(7, QStringLiteral("7 of 111"));
+    QCOMPARE(counter.label()->text(), QStringLiteral("7"));
+    QCOMPARE(counter.label()->accessibleName(), QStringLiteral("7 of 111"));
+    QSignalSpy pressed(&counter, &RowCounter::pressed);
+    QTest::mousePress(counter.label(), Qt::RightButton);
+    QCOMPARE(pressed.count(), 0);  // the left button only
+    QTest::mousePress(counter.label(), Qt::LeftButton);
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(counter.palette().color(QPalette::Window), QColor(0, 0, 255));
+    QTest::mouseRelease(counter.label(), Qt::LeftButton);
+    QCOMPARE(counter.palette().color(QPalette::Window), QColor(192, 192, 192));
+
+    ImageButton homeEnd(QStringLiteral("TO_END"), &host);
+    std::vector<int> topRows;
+    const auto scroll = [&topRows](int row) { topRows.push_back(row); };
+    StepHomeEnd(homeEnd, 0, scroll);  // no rows: nothing moves or changes
+    QCOMPARE(homeEnd.pictureName(), QStringLiteral("TO_END"));
+    StepHomeEnd(homeEnd, 40, scroll);
+    QCOMPARE(homeEnd.pictureName(), QStringLiteral("TO_HOME"));
+    QCOMPARE(homeEnd.toolTip(), QStringLiteral("Go to Home"));
+    QCOMPARE(homeEnd.accessibleName(), QStringLiteral("Go to Home"));
+    StepHomeEnd(homeEnd, 40, scroll);
+    QCOMPARE(homeEnd.pictureName(), QStringLiteral("TO_END"));
+    QCOMPARE(homeEnd.toolTip(), QStringLiteral("Go to End"));
+    QCOMPARE(topRows, (std::vector<int>{39, 0}));
+  }
+
   void filterHelpGrowsToShowEveryLineWhole() {
+    QCOMPARE(kFilterHelpSizeTwips, QSize(3450, 3630));  // its least size: 3450 wide, 3630 high
     frmHelp help;
     help.setSizeTwips(kFilterHelpSizeTwips);
     const QSize least = help.size();

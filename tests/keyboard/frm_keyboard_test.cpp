@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard view worked through its own controls, on the loopback MIDI service: what each
 // control sends, what incoming notes light, and what the view keeps.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -139,6 +140,42 @@ class FrmKeyboardTest : public QObject {
     rig.sent();
     QTest::mouseClick(picture, Qt::LeftButton, {}, picture->keyPoint(60, 0));
     QCOMPARE(rig.sent(), Sent{});
+  }
+
+  void theComputerKeyboardPlaysWhileTheViewHasTheFocus() {
+    KeyboardRig rig;
+    rig.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    QWidget* focus = rig.find<QRadioButton>(QStringLiteral("opt_Channel_3"));
+    focus->setFocus();
+    QTest::keyPress(focus, Qt::Key_A);
+    QVERIFY(rig.window->keys().lit(60));
+    QTest::keyPress(focus, Qt::Key_A);  // still held: no second note
+    QTest::keyPress(focus, Qt::Key_X);          // an octave up while A is held
+    QTest::keyClick(focus, Qt::Key_W);
+    QTest::keyRelease(focus, Qt::Key_A);        // ends the note A started
+    QCOMPARE(rig.sent(), (Sent{"93 3C 64", "93 49 64", "93 49 00", "93 3C 00"}));
+    QTest::keyClick(focus, Qt::Key_C);
+    QTest::keyPress(focus, Qt::Key_Semicolon);
+    rig.window->hide();  // no release will come: the note ends here
+    QCOMPARE(rig.sent(), (Sent{"93 58 5A", "93 58 00"}));
+    QCOMPARE(rig.window->keys().litCount(), 0);
+    rig.window->show();
+    // Not with Keyboard -> Midi Out off; a key with Ctrl is a shortcut, no note.
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    rig.click(QStringLiteral("chk_Keyboard_To_MidiOut"));
+    rig.sent();
+    QTest::keyClick(focus, Qt::Key_A);
+    QCOMPARE(rig.sent(), Sent{});
+    // A screen reader reads each key as a button named by its note.
+    QAccessibleInterface* keys = QAccessible::queryAccessibleInterface(rig.picture());
+    QCOMPARE(keys->childCount(), kKeyCount + 3);  // the keys and the three zone labels
+    QStringList buttons;
+    for (int i = 0; i < keys->childCount(); ++i) {
+      if (keys->child(i)->role() == QAccessible::Button) buttons.append(keys->child(i)->text(QAccessible::Name));
+    }
+    QCOMPARE(buttons.size(), kKeyCount);
+    QVERIFY(buttons.contains(QStringLiteral("C4")) && buttons.contains(QStringLiteral("C#4")));
   }
 
   void switchingKeyboardToMidiOutOffSilencesTheChannelAndClearsTheKeys() {

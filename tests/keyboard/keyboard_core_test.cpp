@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_store.h"
+#include "keyboard/computer_keys.h"
 #include "keyboard/key_geometry.h"
 #include "keyboard/key_states.h"
 #include "keyboard/key_texts.h"
@@ -103,6 +104,38 @@ TEST(MousePlay, TheButtonThatStartedANoteEndsItAndNoOtherStartsASecond) {
   play.forget();
   EXPECT_FALSE(play.release(1));
   EXPECT_FALSE(play.press(1, 128, 0));
+}
+
+TEST(ComputerKeys, TwoRowsPlayFromCAndTheOctaveAndVelocityStayInRange) {
+  ComputerKeys keys;
+  const struct {
+    int key;
+    int note;
+  } row[] = {{Qt::Key_A, 60}, {Qt::Key_W, 61}, {Qt::Key_J, 71}, {Qt::Key_K, 72}, {Qt::Key_P, 75},
+             {Qt::Key_Semicolon, 76}};
+  for (const auto& [key, note] : row) {
+    const auto on = keys.press(key);
+    ASSERT_TRUE(on) << note;
+    EXPECT_EQ(on->note, note);
+    EXPECT_EQ(on->velocity, 100);
+    EXPECT_FALSE(keys.press(key)) << "a held key plays once";
+    EXPECT_EQ(keys.release(key), note);
+  }
+  EXPECT_FALSE(keys.press(Qt::Key_B));
+  EXPECT_FALSE(keys.release(Qt::Key_A));
+
+  for (int i = 0; i < 12; ++i) keys.press(Qt::Key_Z);
+  EXPECT_EQ(keys.firstNote(), 0);
+  for (int i = 0; i < 12; ++i) keys.press(Qt::Key_X);
+  EXPECT_EQ(keys.firstNote(), 120);
+  EXPECT_EQ(keys.press(Qt::Key_G)->note, 127);
+  EXPECT_FALSE(keys.press(Qt::Key_Y)) << "beyond note 127";
+  for (int i = 0; i < 20; ++i) keys.press(Qt::Key_C);
+  EXPECT_EQ(keys.velocity(), 1);  // never 0, which is a note-off on the wire
+  for (int i = 0; i < 20; ++i) keys.press(Qt::Key_V);
+  EXPECT_EQ(keys.velocity(), 127);
+  EXPECT_EQ(keys.releaseAll(), std::vector<int>{127});
+  EXPECT_TRUE(keys.releaseAll().empty());
 }
 
 TEST(KeyboardSettings, ReadWithDefaultsAndWrittenWithoutTheChannel) {

@@ -34,4 +34,17 @@ inline NameTables SmallTables() {
   return tables;
 }
 
+// The small tables with every tone named as in the shipped list, where the last 44 slots stay
+// unused; one name is as wide as a name can be.
+inline NameTables FullTables() {
+  NameTables tables = SmallTables();
+  constexpr std::size_t kUnusedSlots = 44;
+  for (std::size_t i = 6; i + kUnusedSlots < tables.tones.size(); ++i) {
+    tables.tones[i] = Entry(90, 3, 40, "Tone " + std::to_string(i));
+  }
+  tables.tones[7] = Entry(90, 3, 40, "WWWWWWWWWWWW");
+  IndexNameTables(tables);
+  return tables;
+}
+
 }  // namespace tarnwick::testing

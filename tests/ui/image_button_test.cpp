@@ -21,8 +21,8 @@ class ImageButtonTest : public QObject {
   struct Windows {
     QWidget main;
     QWidget* view = new QWidget(&main);
-    QPushButton* mainDummy = CreateDummyButton(&main);
-    QPushButton* viewDummy = CreateDummyButton(view);
+    QPushButton* mainDummy = CreateDummyButton(&main, QStringLiteral("Main window"));
+    QPushButton* viewDummy = CreateDummyButton(view, QStringLiteral("Test view"));
     QLineEdit* edit = new QLineEdit(view);
     ImageButton* button = new ImageButton(QStringLiteral("FILE_OPEN"), view);
     Windows() {

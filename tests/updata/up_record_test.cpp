@@ -137,6 +137,32 @@ TEST(UPRecord, EightBitTextsKeepEveryByte) {
   }
 }
 
+// The one rule for every name the user types (UP, style, song and Disk Link names): what is
+// stored must come back as typed, so a text the file cannot hold is refused, never written as "?".
+TEST(StorableName, WindowsCodePageAtMostEightAndNoControlCharacters) {
+  const struct {
+    std::u32string text;
+    std::optional<std::string> stored;
+  } cases[] = {
+      {U"Caf\u00e9 \u20ac?", std::string("Caf\xE9 \x80?")},
+      {U"", std::string()},
+      {U"12345678", std::string("12345678")},
+      {U"123456789", std::nullopt},             // longer than a name
+      {U"Zu\u0142o", std::nullopt},             // no byte in Windows-1252
+      {U"\u97f3", std::nullopt},
+      {U"\U0001F3B9", std::nullopt},
+      {U"A\tB", std::nullopt},                  // control characters
+      {U"AB\r\nCD", std::nullopt},
+      {std::u32string(U"A\0B", 3), std::nullopt},
+      {U"A\x7f" U"B", std::nullopt},
+      {U"A\x81" U"B", std::nullopt},            // a C1 control, though the byte 0x81 exists
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StorableName(c.text), c.stored) << c.text.size();
+  }
+  EXPECT_EQ(StorableName(U"123456789", 9), std::string("123456789"));
+}
+
 TEST(UPFile, SetUPCountRefusesOutOfRangeAndZeroFillsNewRecords) {
   UPFile file;
   ASSERT_TRUE(SetUPCount(file, 3));

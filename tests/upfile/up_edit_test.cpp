@@ -63,17 +63,13 @@ TEST_F(RecordEditTest, AValueEqualToTheStoredOneMakesNoEdit) {
   EXPECT_FALSE(history[0].Modified());
 }
 
-// A name must come back from the file as it was typed: a character without a byte in the code
-// page, a line break or a tab is refused, never stored as a wrong byte.
+// The edit stores the name's bytes, and makes none of a name the file cannot hold (the rule
+// itself is tested with the stored names, tests/updata).
 TEST_F(RecordEditTest, OnlyTextsTheFileCanHoldAreStored) {
   const std::optional<RecordEdit> euro = TextFieldEdit(data, 0, 0, kUPNameOffset, QStringLiteral("5€ Bé?"));
   ASSERT_TRUE(euro.has_value());
   EXPECT_EQ(GetUPText8(euro->after, kUPNameOffset), "5\x80 B\xE9?  ");
-  for (const QString& text : {QStringLiteral("Łódź"), QStringLiteral("a\tb"), QStringLiteral("a\nb"),
-                              QStringLiteral("音")}) {
-    EXPECT_FALSE(TextFieldEdit(data, 0, 0, kUPNameOffset, text).has_value()) << text.toStdString();
-    EXPECT_FALSE(EncodeText8(text).has_value());
-  }
+  EXPECT_FALSE(TextFieldEdit(data, 0, 0, kUPNameOffset, QStringLiteral("Łódź")).has_value());
 }
 
 // Flag bytes 0x00 and 0x8F, an arranger tone bank of 0x80 and program 127, as the panel shows them.
