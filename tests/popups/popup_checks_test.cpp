@@ -16,6 +16,10 @@ TEST(PopupChecks, LeadingNumberReadsOnlyTheNumberAtTheStart) {
   EXPECT_EQ(LeadingNumber(QStringLiteral("")), 0);
   EXPECT_EQ(LeadingNumber(QStringLiteral("-")), 0);
   EXPECT_GT(LeadingNumber(QStringLiteral("999999999999999999999999")), 9999);
+  // Past the largest double: still out of range, never 0.
+  const QString digits400(400, QLatin1Char('9'));
+  EXPECT_GT(LeadingNumber(digits400 + QStringLiteral(".5x")), 9999);
+  EXPECT_LT(LeadingNumber(QStringLiteral("-") + digits400), -9999);
 }
 
 TEST(PopupChecks, AHugeNumberPutsBackTheStartingValue) {
