@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 
 #include "ui/twips.h"
 #include "upfile/grid_cells.h"
+#include "upfile/record_edit.h"
 #include "upfile/up_edit_tables.h"
 
 namespace tarnwick {
@@ -78,7 +80,7 @@ QLineEdit* UPEditPanel::addBox(QWidget* host, const char* name, const char* tool
   box->setToolTip(QString::fromLatin1(toolTip));
   box->setAccessibleName(QString::fromLatin1(toolTip));
   box->setReadOnly(true);
-  box->setFocusPolicy(Qt::NoFocus);
+  box->setFocusPolicy(Qt::TabFocus);  // reached with Tab; a click leaves the keys with the grid
   box->setFixedWidth(TwipsToPixels(widthTwips) + 12);
   box->installEventFilter(this);
   auto* label = new QLabel(caption, host);
@@ -112,7 +114,7 @@ QWidget* UPEditPanel::buildFieldRows() {
   close_ = new QPushButton(QStringLiteral("Close"), first);
   close_->setObjectName(QStringLiteral("cmd_fraUPEditClose"));
   close_->setToolTip(QStringLiteral("Close"));
-  close_->setFocusPolicy(Qt::NoFocus);
+  close_->setFocusPolicy(Qt::TabFocus);
   static_cast<QHBoxLayout*>(first->layout())->addStretch(1);
   first->layout()->addWidget(close_);
   styleSource_ = addBox(second, "txt_fraUPEdit_StlSrc", "Style Source", "lbl_fraUPEdit_StlSrc",
@@ -166,11 +168,11 @@ void UPEditPanel::showUP(int id, const UPRecord* up) {
   };
   set(id_, up != nullptr ? QString::number(id) : QString());
   set(bank_, up != nullptr ? QString::fromStdString(NumToUPBnk(id)) : QString());
-  set(box(PanelField::Name), up != nullptr ? AnsiQString(GetUPText8(*up, kUPNameOffset)) : QString());
+  set(box(PanelField::Name), up != nullptr ? ShownText8(GetUPText8(*up, kUPNameOffset)) : QString());
   set(styleSource_, up != nullptr ? QString::fromStdString(GetUPStyleNumberText(*up)) : QString());
-  set(box(PanelField::Style), up != nullptr ? AnsiQString(GetUPText8(*up, kStyleNameOffset)) : QString());
+  set(box(PanelField::Style), up != nullptr ? ShownText8(GetUPText8(*up, kStyleNameOffset)) : QString());
   set(songSource_, up != nullptr ? QString::fromStdString(GetUPSongSourceShort(*up)) : QString());
-  set(box(PanelField::Song), up != nullptr ? AnsiQString(GetUPSongName(*up)) : QString());
+  set(box(PanelField::Song), up != nullptr ? ShownText8(GetUPSongName(*up)) : QString());
   set(box(PanelField::Tempo), up != nullptr ? QString::number(GetUPTempo(*up)) : QString());
   partModel_->showUP(up);
   toneModel_->showUP(up);
@@ -181,8 +183,19 @@ void UPEditPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit closeRequested();
 }
 
-// A double-click on an editable box or on its label asks for the field's pop-up.
+// A double-click on an editable box or on its label asks for the field's pop-up, and so do Enter
+// and F2 on a box that has the focus.
 bool UPEditPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool editKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2;
+    for (std::size_t i = 0; i < fieldBoxes_.size(); ++i) {
+      if (watched != fieldBoxes_[i] || !editKey) continue;
+      emit fieldDoubleClicked(static_cast<PanelField>(i));
+      return true;
+    }
+    return QFrame::eventFilter(watched, event);
+  }
   if (event->type() != QEvent::MouseButtonDblClick) return QFrame::eventFilter(watched, event);
   for (std::size_t i = 0; i < fieldBoxes_.size(); ++i) {
     auto* label = qobject_cast<QLabel*>(watched);
