@@ -42,6 +42,12 @@ TEST(PopupChecks, OnlyCharactersANameByteCanHoldAreStorable) {
   EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("A\tB")), QChar('\t'));
   EXPECT_EQ(FirstUnstorableCharacter(QString::fromUtf8("A\xF0\x9F\x8E\xB9")).value().isSurrogate(), true);
   EXPECT_EQ(DescribeCharacter(QChar('\n')), QStringLiteral("line break"));
+  // The pop-ups refuse such a text like a wrong length, naming the character.
+  const PopupVerdict tab = CheckNameText(QStringLiteral("AB\tCD"), QStringLiteral("Piano"), TextPopupKind::GridName);
+  EXPECT_FALSE(tab.acceptEnabled);
+  EXPECT_EQ(tab.tone, PopupTone::Refused);
+  EXPECT_EQ(tab.toolTip, QStringLiteral(" The file cannot store tab "));
+  EXPECT_TRUE(CheckNameText(QStringLiteral("\u20acuro"), QStringLiteral("Piano"), TextPopupKind::PanelText8).acceptEnabled);
   EXPECT_EQ(DescribeCharacter(QChar(0x0142)), QStringLiteral("\"\u0142\""));
 }
 
