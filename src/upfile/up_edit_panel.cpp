@@ -61,6 +61,10 @@ int ColumnPixels(const QFont& font, const QStringList& texts) {
   return widest + kCellMargins;
 }
 
+// Tone names of the lists that are among the widest.
+const QStringList kLongToneNames = {QStringLiteral("Pan Sequence"), QStringLiteral("Soprano Exp."),
+                                    QStringLiteral("STANDARD 1"), QStringLiteral("Harpsichord")};
+
 const QStringList kShortCells = {QStringLiteral("128"), QStringLiteral("OFF"), QStringLiteral("Mut"),
                                  QStringLiteral("800"), QStringLiteral("MDR"), QStringLiteral("Chn")};
 
@@ -104,7 +108,7 @@ QLineEdit* UPEditPanel::addBox(QWidget* host, const char* name, const char* tool
 }
 
 QWidget* UPEditPanel::buildFieldRows() {
-  const QString kNameSample = QStringLiteral("Abcdefgh");  // an 8-letter name of average letters
+  const QString kNameSample = QStringLiteral("WWWWWWWW");  // any 8-letter name shows whole
   auto* host = new QWidget(this);
   auto* rows = new QVBoxLayout(host);
   rows->setContentsMargins(0, 0, 0, 0);
@@ -148,7 +152,7 @@ QTableView* UPEditPanel::buildPartTable() {
   compact.setPointSizeF(compact.pointSizeF() * 0.85);
   ShapeTable(partTable_, kPartCount, compact);
   for (int col = 0; col < kPartTableColumns; ++col) {
-    partTable_->setColumnWidth(col, col == 2 ? ColumnPixels(compact, {QStringLiteral("Abcdefghijkl")})
+    partTable_->setColumnWidth(col, col == 2 ? ColumnPixels(compact, kLongToneNames)
                                              : ColumnPixels(compact, kShortCells));
   }
   FitWidth(partTable_);
