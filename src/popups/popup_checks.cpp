@@ -3,6 +3,7 @@
 
 #include "updata/ansi_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarnwick {
@@ -35,11 +36,19 @@ long long LeadingNumber(const QString& text) {
     }
     number += ch;
   }
+  constexpr long long kSaturated = 1'000'000'000'000'000LL;
+  const bool negative = number.startsWith(QLatin1Char('-'));
   bool ok = false;
   const double value = number.toDouble(&ok);
-  if (!ok || std::isnan(value)) return 0;
-  if (value > 1e15) return static_cast<long long>(1e15);
-  if (value < -1e15) return static_cast<long long>(-1e15);
+  if (!ok) {
+    // More digits than a double holds (above about 1e308) is still a number, and a huge one.
+    const bool hasDigit = std::any_of(number.begin(), number.end(), [](QChar ch) { return ch.isDigit(); });
+    if (!hasDigit) return 0;
+    return negative ? -kSaturated : kSaturated;
+  }
+  if (std::isnan(value)) return 0;
+  if (value > static_cast<double>(kSaturated)) return kSaturated;
+  if (value < -static_cast<double>(kSaturated)) return -kSaturated;
   return std::llround(value);
 }
 

@@ -66,8 +66,9 @@ ValuePopup::ValuePopup(QWidget* parent)
 
 void ValuePopup::prepare(const PopupPlace& place, const QColor& fill, const QString& fieldName,
                          const QString& text, Qt::Alignment alignment) {
-  setGeometry(FitTextHeight(TwipsToPixels(QRect(place.left, place.top, place.width, place.height)),
-                            editor_->fontMetrics().height()));
+  openedOver_ = FitTextHeight(TwipsToPixels(QRect(place.left, place.top, place.width, place.height)),
+                              editor_->fontMetrics().height());
+  setGeometry(openedOver_);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, fill);
   setPalette(pal);
@@ -81,9 +82,8 @@ void ValuePopup::prepare(const PopupPlace& place, const QColor& fill, const QStr
 
 void ValuePopup::setEditorInset(int leftTwips, int topTwips, int widthLessTwips,
                                 int heightLessTwips) {
-  editor_->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(topTwips),
-                       qMax(1, width() - TwipsToPixels(widthLessTwips)),
-                       qMax(1, height() - TwipsToPixels(heightLessTwips)));
+  editorInset_ = QRect(leftTwips, topTwips, widthLessTwips, heightLessTwips);
+  layOutInsets();
 }
 
 void ValuePopup::useRimLabel(int insetTwips) {
@@ -93,8 +93,45 @@ void ValuePopup::useRimLabel(int insetTwips) {
     rimLabel_->setAutoFillBackground(true);
     rimLabel_->lower();
   }
-  const int inset = TwipsToPixels(insetTwips);
+  rimInset_ = insetTwips;
+  layOutInsets();
+}
+
+void ValuePopup::layOutInsets() {
+  editor_->setGeometry(TwipsToPixels(editorInset_.left()), TwipsToPixels(editorInset_.top()),
+                       qMax(1, width() - TwipsToPixels(editorInset_.width())),
+                       qMax(1, height() - TwipsToPixels(editorInset_.height())));
+  if (rimLabel_ == nullptr || rimInset_ < 0) return;
+  const int inset = TwipsToPixels(rimInset_);
   rimLabel_->setGeometry(inset, inset, qMax(1, width() - 2 * inset), qMax(1, height() - 2 * inset));
+}
+
+namespace {
+
+// A line edit keeps a margin of 2 pixels on each side of its text and needs one for the caret.
+constexpr int kLineEditTextMargins = 2 * 2 + 2;
+
+int TextWidthNeeded(const QLineEdit& editor) {
+  const QMargins margins = editor.textMargins();
+  return editor.fontMetrics().horizontalAdvance(editor.text()) + kLineEditTextMargins + margins.left() +
+         margins.right();
+}
+
+}  // namespace
+
+void ValuePopup::growToFitText() {
+  const int wanted = qMax(openedOver_.width(), TextWidthNeeded(*editor_) + width() - editor_->width());
+  if (wanted == width()) return;
+  QRect place = openedOver_;
+  const Qt::Alignment alignment = editor_->alignment();
+  if (alignment & Qt::AlignRight) {
+    place.setLeft(openedOver_.right() + 1 - wanted);
+  } else if (alignment & Qt::AlignHCenter) {
+    place.setLeft(openedOver_.center().x() - wanted / 2);
+  }
+  place.setWidth(wanted);
+  setGeometry(place);
+  layOutInsets();
 }
 
 void ValuePopup::finishOpening() {
@@ -122,6 +159,7 @@ void ValuePopup::applyVerdict(const PopupVerdict& verdict) {
     editor_->end(false);
     checking_ = false;
   }
+  growToFitText();
   ok_->setEnabled(verdict.acceptEnabled);
   const QColor colour = ToneColor(verdict.tone);
   QPalette pal = editor_->palette();

@@ -2,10 +2,12 @@
 // The frame shared by the value pop-ups: a frameless, always-on-top modal window laid over the
 // cell or box being edited, with the text box `txt_Editor`, a rim whose colour tells whether the
 // typed value can be accepted, and the two buttons `cmd_OK` ("Enter") and `cmd_Cancel`
-// ("Cancel") that take the Enter and Escape keys. The pop-ups know nothing of their callers: a
+// ("Cancel") that take the Enter and Escape keys. A text wider than the cell widens the window,
+// so that every character typed stays in sight. The pop-ups know nothing of their callers: a
 // caller gives the place, the fill colour, the field's name and the starting value.
 //
 //   FrmNameEditor popup(window);
+//   popup.setFont(grid->font());  // the cell's own face
 //   popup.setUp(ScreenPlaceOf(grid->viewport(), grid->visualRect(index)), Qt::AlignLeft,
 //               name.trimmed(), state.fileColor[file], QStringLiteral("Name"));
 //   popup.exec();
@@ -72,11 +74,18 @@ class ValuePopup : public QDialog {
   void tryAccept();
   void setRimColor(const QColor& colour);
   void putCaretAtEnd();
+  void layOutInsets();
+  // Widens the window, around the side its text is aligned to, until the text fits; it never
+  // becomes narrower than the place it was opened over.
+  void growToFitText();
 
   QLineEdit* editor_;
   QPushButton* ok_;
   QPushButton* cancel_;
   QLabel* rimLabel_ = nullptr;
+  QRect openedOver_;          // the window's first rectangle, over the cell or box
+  QRect editorInset_;         // twips: left, top, and how much narrower and lower than the window
+  int rimInset_ = -1;         // twips; -1 while the rim is the window itself
   bool checking_ = false;
   bool wasActive_ = false;
 };

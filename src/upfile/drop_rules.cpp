@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QMimeData>
 
 #include "updata/up_file.h"
 #include "upfile/transfers.h"
@@ -63,6 +64,24 @@ QString UPSFileOfUrls(const QList<QUrl>& urls) {
   const QString path = urls.front().toLocalFile();
   if (QFileInfo(path).suffix().compare(QStringLiteral("ups"), Qt::CaseInsensitive) != 0) return {};
   return path;
+}
+
+DragPayload ReadDragPayload(const QMimeData& data, qint64 thisProcess) {
+  DragPayload payload;
+  const QString rowsFormat = QString::fromLatin1(kRowDragMimeType);
+  if (data.hasFormat(rowsFormat)) {
+    std::optional<RowDrag> rows = DecodeRowDrag(data.data(rowsFormat));
+    if (rows && rows->process == thisProcess) payload.rows = std::move(rows);
+    return payload;
+  }
+  if (data.hasUrls()) payload.file = UPSFileOfUrls(data.urls());
+  return payload;
+}
+
+QMimeData* RowDragMimeData(const RowDrag& rows) {
+  auto* data = new QMimeData;
+  data->setData(QString::fromLatin1(kRowDragMimeType), EncodeRowDrag(rows));
+  return data;
 }
 
 }  // namespace tarnwick

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+
+class QMimeData;
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -44,5 +46,17 @@ DropPlan PlanRowDrop(const std::vector<int>& targetRowIDs, int dropRow, std::siz
 
 // The one local .UPS file of a file manager's drop; empty for several files or any other kind.
 QString UPSFileOfUrls(const QList<QUrl>& urls);
+
+// What a drag brings to a view of this program: UP rows dragged from one of its own grids (rows
+// of another running copy refer to that copy's files and are left out), or one .UPS file.
+// Every view that takes rows or files reads a drag with this, so the format lives only here.
+struct DragPayload {
+  std::optional<RowDrag> rows;
+  QString file;
+};
+DragPayload ReadDragPayload(const QMimeData& data, qint64 thisProcess);
+
+// The payload of rows dragged out of a grid, ready for QDrag.
+QMimeData* RowDragMimeData(const RowDrag& rows);
 
 }  // namespace tarnwick

@@ -124,8 +124,10 @@ void frmUPFile::connectPane(int file) {
   QItemSelectionModel* selection = p.grid->selectionModel();
   connect(selection, &QItemSelectionModel::selectionChanged, this, [this, file] { readSelection(file); });
   connect(selection, &QItemSelectionModel::currentRowChanged, this, [this, file] { readSelection(file); });
+  connect(p.grid, &UPGridView::buttonPressed, this, [this, file] { gridButtonPressed(file); });
+  connect(p.grid, &UPGridView::mouseReleased, this, &frmUPFile::gridButtonReleased);
   connect(p.grid, &UPGridView::mousePressedOnRow, this, [this, file](int row) {
-    activeFile_ = file;
+    touchGrid(file);
     grid(file).SelID = model(file).idAt(row);
   });
   connectFilters(file);
@@ -191,22 +193,7 @@ void frmUPFile::activate() {
 }
 
 bool frmUPFile::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && handleWindowKey(watched, event)) return true;
-  if (watched == dummy_ && event->type() == QEvent::KeyPress) {
-    // The focus rests on Dummy after most clicks; the arrow and paging keys still move the grid.
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_Up:
-      case Qt::Key_Down:
-      case Qt::Key_PageUp:
-      case Qt::Key_PageDown:
-      case Qt::Key_Home:
-      case Qt::Key_End:
-        QCoreApplication::sendEvent(pane(activeFile_).grid, event);
-        return true;
-      default:
-        break;
-    }
-  }
+  if (event->type() == QEvent::KeyPress && handleWindowKey(watched, static_cast<QKeyEvent*>(event))) return true;
   return QWidget::eventFilter(watched, event);
 }
 

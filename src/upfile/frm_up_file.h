@@ -26,6 +26,7 @@
 
 class QCheckBox;
 class QHBoxLayout;
+class QKeyEvent;
 class QMenu;
 class QModelIndex;
 class QPoint;
@@ -37,6 +38,7 @@ struct AppState;
 class MWheel;
 class UPFilePane;
 class UPGridModel;
+class UPGridView;
 struct RowDrag;
 
 // The four panel flags kept in the settings ("Settings": "FileMenuButtons_Visible0/1",
@@ -102,6 +104,7 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   // The edit panel: it shows the active UP of its file and covers the other file's half.
   void OpenEditPanel(int file);
   void CloseEditPanel();
+  void toggleEditPanel(int file);
   bool editPanelOpen() const;
   int editFile() const { return editFile_; }
   void ReloadEditPanel();
@@ -162,7 +165,6 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
 
   // editing (frm_up_file_edit.cpp)
   void connectEditing(int file);
-  bool handleWindowKey(QObject* watched, QEvent* event);
   void onCellDoubleClicked(int file, const QModelIndex& index);
   void editCellText(int file, int id, int offset, const QModelIndex& cell);
   void editCellTempo(int file, int id, const QModelIndex& cell);
@@ -180,6 +182,18 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
 
   // following the instrument (frm_up_file_follow.cpp)
   void buildFollowBox();
+  // The player worked in this grid: it becomes the active file, and Follow's target.
+  void touchGrid(int file);
+  int followTarget() const;
+  void gridButtonPressed(int file);
+  void gridButtonReleased();
+
+  // keys (frm_up_file_keys.cpp)
+  bool handleWindowKey(QObject* watched, QKeyEvent* key);
+  bool isGridKeyTarget(const QObject* watched) const;
+  // The active file's grid while the player can see it and it has rows; null otherwise.
+  UPGridView* keyGrid() const;
+  void editActiveName();
 
   // drag and drop (frm_up_file_drop.cpp)
   void connectDragAndDrop(int file);
@@ -211,6 +225,10 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   MWheel* wheel_ = nullptr;  // steps the focused filter box
   int activeFile_ = 0;
   bool largeSetList_ = false;  // set lists printed and exported at the stage size
+  bool gridTouched_ = false;             // the player pressed, dropped on or opened a grid
+  bool buttonHeld_ = false;              // a mouse button went down on a grid and is not up yet
+  std::optional<int> waitingFollow_;     // a UP select that came while the button was held
+  std::array<std::vector<int>, 2> pressedIDs_;  // each grid's selection when its button went down
   int refreshing_ = 0;  // read-outs wait while a grid is being rebuilt
   QString caption_;
 };

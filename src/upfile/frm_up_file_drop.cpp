@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drag and drop in the UP file window: rows dragged from one grid into the other go through the
 // same transfers as the buttons (so they can be undone), and a .UPS file dropped on a grid opens
-// there as Open would.
+// there as Open would. A pane whose grid is hidden takes both in its grid's place.
 #include <QCoreApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -40,18 +40,26 @@ void frmUPFile::connectDragAndDrop(int file) {
           [this, file](const RowDrag& drag, int row, bool copy) { dropRows(file, drag, row, copy); });
   connect(view, &UPGridView::fileDropped, this,
           [this, file](const QString& path) { runFileCommand(file, files_.OpenPath(file, path)); });
+  // With no row shown the grid is hidden and its pane takes the drop.
+  connect(&pane(file), &UPFilePane::rowsDropped, this,
+          [this, file](const RowDrag& rows) { dropRows(file, rows, -1, false); });
+  connect(&pane(file), &UPFilePane::fileDropped, this,
+          [this, file](const QString& path) { runFileCommand(file, files_.OpenPath(file, path)); });
 }
 
+// The rows travel as they were selected when the button went down.
 void frmUPFile::startRowDrag(int file) {
-  RowDrag rows{QCoreApplication::applicationPid(), file, SelectedIDs(grid(file), model(file).rowIDs())};
-  if (rows.ids.empty()) return;
-  auto* data = new QMimeData;
-  data->setData(QString::fromLatin1(kRowDragMimeType), EncodeRowDrag(rows));
+  RowDrag rows{QCoreApplication::applicationPid(), file, pressedIDs_[static_cast<std::size_t>(file)]};
+  if (rows.ids.empty()) {
+    gridButtonReleased();
+    return;
+  }
   auto* drag = new QDrag(pane(file).grid);
-  drag->setMimeData(data);
+  drag->setMimeData(RowDragMimeData(rows));
   drag->setPixmap(DragBadge(*pane(file).grid, rows.ids.size()));
   drag->setHotSpot(QPoint(-16, -8));  // beside the pointer, so the drop line stays in sight
   drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);  // Escape cancels
+  gridButtonReleased();  // the drag took the release
   parkFocus();
 }
 
@@ -66,7 +74,7 @@ void frmUPFile::dropRows(int target, const RowDrag& rows, int row, bool copy) {
     dialogs_.showMessage(QString::fromStdString(plan.refusal));
     return;
   }
-  activeFile_ = target;
+  touchGrid(target);
   const std::vector<int>& from = rows.ids;
   switch (plan.kind) {
     case DropKind::Copy:

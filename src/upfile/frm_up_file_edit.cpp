@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Editing in the UP file window: the edit panel, double-clicks on grid cells, the Space key that
-// selects the active UP on the instrument, and the column selectors.
+// Editing in the UP file window: the edit panel, double-clicks on grid cells and the column
+// selectors.
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -29,12 +28,6 @@ std::int16_t AlignmentCode(Qt::Alignment alignment) {
   return 0;
 }
 
-// The trimmed 8-character field as a pop-up starts with it.
-QString TrimmedField(const UPRecord& up, int offset) {
-  if (offset == kSongNameOffset) return AnsiQString(TrimBlanks(GetUPSongName(up)));
-  return AnsiQString(TrimBlanks(GetUPText8(up, offset)));
-}
-
 // Shows an 8-character pop-up; the accepted text, or nothing when it was cancelled.
 std::optional<QString> AskText(FrmText8Popup& popup, const PopupPlace& place, Qt::Alignment alignment,
                                const QString& start, const QColor& fill, const QString& fieldName) {
@@ -44,11 +37,13 @@ std::optional<QString> AskText(FrmText8Popup& popup, const PopupPlace& place, Qt
   return popup.text();
 }
 
-// Shows the tempo pop-up; the accepted tempo, or nothing when it was cancelled.
-std::optional<int> AskTempo(QWidget* parent, NumEditParams params, const QColor& fill) {
+// Shows the tempo pop-up in the face of the cell or box it lies over; the accepted tempo, or
+// nothing when it was cancelled.
+std::optional<int> AskTempo(QWidget* parent, NumEditParams params, const QColor& fill, const QFont& face) {
   params.minimum = kTempoMin;
   params.maximum = kTempoMax;
   FrmEditorNum popup(parent);
+  popup.setFont(face);
   popup.setUp(params, fill, QStringLiteral("Tempo"));
   popup.exec();
   if (!popup.params().accepted) return std::nullopt;
@@ -59,13 +54,7 @@ std::optional<int> AskTempo(QWidget* parent, NumEditParams params, const QColor&
 
 void frmUPFile::connectEditing(int file) {
   UPFilePane& p = pane(file);
-  connect(p.editUP, &ImageButton::leftPressed, this, [this, file] {
-    if (editPanelOpen()) {
-      CloseEditPanel();
-    } else {
-      OpenEditPanel(file);
-    }
-  });
+  connect(p.editUP, &ImageButton::leftPressed, this, [this, file] { toggleEditPanel(file); });
   connect(p.grid, &QAbstractItemView::doubleClicked, this,
           [this, file](const QModelIndex& index) { onCellDoubleClicked(file, index); });
   const auto cycle = [this, file](ImageButton* button, ColumnSelector selector, int step) {
@@ -93,9 +82,21 @@ bool frmUPFile::editPanelOpen() const {
   return pane(editFile_).editUP->property("tag").toString() == QStringLiteral("1");
 }
 
+void frmUPFile::toggleEditPanel(int file) {
+  if (editPanelOpen()) {
+    CloseEditPanel();
+  } else {
+    OpenEditPanel(file);
+  }
+}
+
+// The panel's file becomes the active one: the keys, Space and Undo act on the UP it shows,
+// never on the file it covers.
 void frmUPFile::OpenEditPanel(int file) {
+  if (shownRows(file) == 0) return;  // nothing to show; the button is hidden with the grid
   const int other = 1 - file;
   editFile_ = file;
+  touchGrid(file);
   ImageButton& button = *pane(file).editUP;
   button.setProperty("tag", QStringLiteral("1"));
   button.setPictureName(QStringLiteral("EDIT_UP_SHRINK"));
@@ -170,7 +171,7 @@ void frmUPFile::editPanelField(PanelField field) {
     params.width = place.width - kTwipsPerPixel;
     params.layout = 1;
     params.alignment = AlignmentCode(box->alignment());
-    if (const std::optional<int> tempo = AskTempo(this, params, fill))
+    if (const std::optional<int> tempo = AskTempo(this, params, fill, box->font()))
       ApplyEdit(TempoEdit(state_.up, editFile_, id, *tempo));
     return;
   }
@@ -178,14 +179,15 @@ void frmUPFile::editPanelField(PanelField field) {
                      : field == PanelField::Style ? kStyleNameOffset
                                                   : kSongNameOffset;
   FrmEditorText8 popup(this);
+  popup.setFont(box->font());
   if (const std::optional<QString> text =
-          AskText(popup, place, box->alignment(), TrimmedField(*up, offset), fill, box->toolTip()))
+          AskText(popup, place, box->alignment(), ShownField(*up, offset), fill, box->toolTip()))
     ApplyEdit(TextFieldEdit(state_.up, editFile_, id, offset, *text));
 }
 
 void frmUPFile::onCellDoubleClicked(int file, const QModelIndex& index) {
   if (!index.isValid() || shownRows(file) == 0) return;
-  activeFile_ = file;
+  touchGrid(file);
   const int id = model(file).idAt(index.row());
   grid(file).SelID = id;
   selectRows(file, index.row(), index.row());
@@ -219,8 +221,9 @@ void frmUPFile::editCellText(int file, int id, int offset, const QModelIndex& ce
   const PopupPlace place = ScreenPlaceOf(view.viewport(), view.visualRect(cell));
   const QString fieldName = ColumnTitle(cell.column(), model(file).selectors());
   FrmNameEditor popup(this);
+  popup.setFont(view.font());
   const std::optional<QString> text =
-      AskText(popup, place, model(file).alignment(cell.column()), TrimmedField(upFile(file).up(id), offset),
+      AskText(popup, place, model(file).alignment(cell.column()), ShownField(upFile(file).up(id), offset),
               state_.fileColor[static_cast<std::size_t>(file)], fieldName);
   if (text) ApplyEdit(TextFieldEdit(state_.up, file, id, offset, *text));
   if (shownRows(file) > 0) reselect(file, grid(file));  // the whole row is selected again
@@ -237,7 +240,8 @@ void frmUPFile::editCellTempo(int file, int id, const QModelIndex& cell) {
   params.width = place.width + 2 * kTwipsPerPixel;
   params.layout = 2;
   params.alignment = AlignmentCode(model(file).alignment(cell.column()));
-  if (const std::optional<int> tempo = AskTempo(this, params, state_.fileColor[static_cast<std::size_t>(file)]))
+  if (const std::optional<int> tempo =
+          AskTempo(this, params, state_.fileColor[static_cast<std::size_t>(file)], view.font()))
     ApplyEdit(TempoEdit(state_.up, file, id, *tempo));
   if (shownRows(file) > 0) reselect(file, grid(file));
 }
@@ -245,18 +249,6 @@ void frmUPFile::editCellTempo(int file, int id, const QModelIndex& cell) {
 void frmUPFile::sendUP(int id) {
   if (id < 0 || id >= kSelectableUPs || !midiOutOpen_ || !midiOutOpen_() || !upSelect_) return;
   upSelect_(id);
-}
-
-// Space selects the active UP on the instrument from anywhere in the window, except while a
-// filter box has the focus (it takes the blank as text).
-bool frmUPFile::handleWindowKey(QObject* watched, QEvent* event) {
-  const auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier) return false;
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || !isVisible() || !(widget == this || isAncestorOf(widget))) return false;
-  if (!state_.windowKeysEnabled) return false;
-  if (!key->isAutoRepeat()) sendUP(grid(activeFile_).SelID);
-  return true;
 }
 
 }  // namespace tarnwick

@@ -67,6 +67,7 @@ void frmUPFile::Refresh_Grid_frmUPFile_UP(int file) {
     pane(file).grid->fitToRows(rows);
     reselect(file, before);
     pane(file).grid->setVisible(rows > 0);
+    pane(file).editUP->setVisible(rows > 0);  // no UP to show: no panel to open
     if (file == editFile_ && editPanelOpen()) editPanel_->setVisible(rows > 0);
   }
   readSelection(file);
@@ -107,16 +108,17 @@ int frmUPFile::SelectUPByID(int file, int id) {
 }
 
 // Selects the block of rows from `anchorRow` to `activeRow`, columns 1..12, and makes
-// `activeRow` the current one.
+// `activeRow` the current one. The current column stays where the player put it (Enter acts on
+// it), column 1 when there is none.
 void frmUPFile::selectRows(int file, int anchorRow, int activeRow) {
   UPGridView& view = *pane(file).grid;
   const UPGridModel& rows = model(file);
-  view.setCurrentIndex(rows.index(anchorRow, kColUserProgram));
+  const int column = std::max(static_cast<int>(kColUserProgram), view.currentIndex().column());
+  view.setCurrentIndex(rows.index(anchorRow, column));
   if (anchorRow != activeRow) {
     const QItemSelection block(rows.index(std::min(anchorRow, activeRow), kColUserProgram),
                                rows.index(std::max(anchorRow, activeRow), kGridColumnCount - 1));
-    view.selectionModel()->setCurrentIndex(rows.index(activeRow, kColUserProgram),
-                                           QItemSelectionModel::NoUpdate);
+    view.selectionModel()->setCurrentIndex(rows.index(activeRow, column), QItemSelectionModel::NoUpdate);
     view.selectionModel()->select(block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
 }
@@ -130,7 +132,7 @@ void frmUPFile::selectAllRows(int file) {
 
 void frmUPFile::readSelection(int file) {
   if (refreshing_ > 0) return;
-  activeFile_ = file;
+  if (!pane(file).isHidden()) activeFile_ = file;  // a file under the edit panel is never the active one
   GridState& state = grid(file);
   UPGridView& view = *pane(file).grid;
   const int active = view.currentIndex().row();

@@ -39,12 +39,29 @@ std::optional<std::string> EncodeText8(const QString& text) {
   return StorableName(std::u32string(codes.begin(), codes.end()));
 }
 
+QString ShownText8(const std::string& stored) {
+  QString shown = QString::fromStdString(AnsiToUtf8(stored));
+  for (QChar& ch : shown) {
+    if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) ch = QLatin1Char(' ');
+  }
+  return shown;
+}
+
+QString ShownField(const UPRecord& up, int offset) {
+  QString shown = ShownText8(offset == kSongNameOffset ? GetUPSongName(up) : GetUPText8(up, offset));
+  qsizetype first = 0;
+  qsizetype end = shown.size();
+  while (first < end && shown[first] == QLatin1Char(' ')) ++first;
+  while (end > first && shown[end - 1] == QLatin1Char(' ')) --end;
+  return shown.mid(first, end - first);
+}
+
 std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, int offset, const QString& text) {
   const UPFile* slot = FileOf(data, file, id);
   const std::optional<std::string> bytes = EncodeText8(text);
   if (slot == nullptr || !bytes) return std::nullopt;
   const UPRecord& stored = slot->up(id);
-  if (*bytes == TrimBlanks(GetUPText8(stored, offset))) return std::nullopt;
+  if (text == ShownField(stored, offset)) return std::nullopt;
   RecordEdit edit{file, id, stored, stored, FieldChangeName(offset) + " of " + UPNameForHistory(id)};
   SetUPText8(edit.after, offset, *bytes);
   return edit;

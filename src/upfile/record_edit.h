@@ -36,9 +36,17 @@ std::string UPNameForHistory(int id);
 // (StorableName of updata/ansi_text.h).
 std::optional<std::string> EncodeText8(const QString& text);
 
+// An 8-bit text as the player sees it: control bytes (NUL among them), which have no face of
+// their own, shown as blanks.
+QString ShownText8(const std::string& stored);
+
+// The 8-character field at `offset` as a pop-up starts with it: shown as ShownText8 does, without
+// the blanks around it (the song field as GetUPSongName gives it).
+QString ShownField(const UPRecord& up, int offset);
+
 // The edit that stores `text` (already trimmed by the pop-up) into the 8-character field at
-// `offset`, or nothing when the text equals the field as shown (trimmed): accepting a pop-up
-// without a change must not re-pad a stored name. Nothing, too, for a text EncodeText8 refuses.
+// `offset`, or nothing when the text equals the field as shown (ShownField): accepting a pop-up
+// without a change must not re-pad a stored name nor turn its odd bytes into blanks. Nothing, too, for a text EncodeText8 refuses.
 std::optional<RecordEdit> TextFieldEdit(const UPData& data, int file, int id, int offset, const QString& text);
 
 // The edit that stores `tempo` (clamped to 20..250), or nothing when it equals the stored tempo.

@@ -48,7 +48,7 @@ class UPEditPanel : public QFrame {
 
  private:
   QLineEdit* addBox(QWidget* host, const char* name, const char* toolTip, const char* labelName,
-                    const QString& caption, int widthTwips);
+                    const QString& caption, const QString& widest);
   QWidget* buildFieldRows();
   QTableView* buildPartTable();
   QTableView* buildToneTable();

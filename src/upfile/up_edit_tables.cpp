@@ -3,28 +3,14 @@
 
 #include <array>
 
+#include "updata/value_names.h"
 #include "upfile/grid_cells.h"
 
 namespace tarnwick {
 namespace {
 
-QString OnOff(bool off, const char* offText = "OFF") {
-  return off ? QString::fromLatin1(offText) : QStringLiteral("ON");
-}
-
-// Bits 5..6 of the part flags; the value 3 has no name of its own and shows "?".
-QString SongToneChange(const UPRecord& up, int part) {
-  switch (Read(up, field::PartSongToneChange, part)) {
-    case 0:
-      return QStringLiteral("Old");
-    case 1:
-      return QStringLiteral("800");
-    case 2:
-      return QStringLiteral("EM");
-    default:
-      return QStringLiteral("?");
-  }
-}
+// The flag texts are the ones the CSV export and every other view use.
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString Number(int value) { return QString::number(value); }
 
@@ -54,16 +40,16 @@ QString PartTableCell(const NameTables& names, const UPRecord& up, int part, int
     case 0: return Number(PartChannelShown(part));
     case 1: return ToneTableColumnTitle(part + 1);
     case 2: return AnsiQString(GetPartToneName(names, up, part));
-    case 3: return OnOff(Read(up, field::PartOff, part) != 0);
+    case 3: return Text(PartOnText(up, part));
     case 4: return Number(Read(up, field::PartVolume, part));
     case 5: return Number(Read(up, field::PartPanpot, part));
     case 6: return Number(Read(up, field::PartReverb, part));
     case 7: return Number(Read(up, field::PartChorus, part));
     case 8: return Number(Read(up, field::PartDelay, part));
-    case 9: return OnOff(Read(up, field::PartEqOff, part) != 0);
-    case 10: return OnOff(Read(up, field::PartSongLinkOff, part) != 0);
-    case 11: return OnOff(Read(up, field::PartSongMute, part) != 0, "Mut");
-    case 12: return SongToneChange(up, part);
+    case 9: return Text(PartEqText(up, part));
+    case 10: return Text(PartSongLinkText(up, part));
+    case 11: return Text(PartSongStatusText(up, part));
+    case 12: return Text(PartToneChangeText(up, part));
     default: return {};
   }
 }
@@ -81,15 +67,11 @@ QString ToneTableCell(const UPRecord& up, int part, int row) {
     case 0: return Number(Read(up, field::PartToneMSB, part));
     case 1: return Number(GetUPByte(up, field::PartToneLSB.offset + 3 * part));
     case 2: return Number(GetUPByte(up, field::PartTonePC.offset + 3 * part) + 1);
-    case 3: return SongToneChange(up, part);
-    case 4: return OnOff(Read(up, field::PartSongLinkOff, part) != 0);
-    case 5: return OnOff(Read(up, field::PartSongMute, part) != 0, "Mut");
-    case 6:
-      if (!IsArrangerPart(part)) return {};
-      return Read(up, field::PartWrapFull, part) != 0 ? QStringLiteral("Ful") : QStringLiteral("Nat");
-    case 7:
-      if (!IsArrangerPart(part)) return {};
-      return Read(up, field::PartToneArranger, part) != 0 ? QStringLiteral("Arr") : QStringLiteral("Usr");
+    case 3: return Text(PartToneChangeText(up, part));
+    case 4: return Text(PartSongLinkText(up, part));
+    case 5: return Text(PartSongStatusText(up, part));
+    case 6: return Text(PartWrapText(up, part));
+    case 7: return Text(PartToneArrangerText(up, part));
     default: return {};
   }
 }

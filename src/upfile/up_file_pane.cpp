@@ -46,6 +46,7 @@ UPFilePane::UPFilePane(int fileIndex, const QColor& background, QWidget* parent)
   colours.setColor(QPalette::Window, background);
   setPalette(colours);
 
+  setAcceptDrops(true);
   grid = new UPGridView(file, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of one side of the UP file window (one file): file and transfer panels, the
 // read-out beside the grid, the header buttons, the filter boxes and the grid. The pane only
-// builds and lays them out; frmUPFile gives them their behaviour.
+// builds and lays them out; frmUPFile gives them their behaviour. While the grid is hidden (no row
+// shown: an empty file, or a filter that leaves nothing) the pane itself takes the drops the grid
+// would take, so that a new set can be started by dragging rows into an empty file.
 #pragma once
 
 #include <QFrame>
 #include <array>
 
+#include "upfile/drop_rules.h"
 #include "upfile/grid_columns.h"
 
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 
 namespace tarnwick {
 
@@ -72,7 +78,19 @@ class UPFilePane : public QFrame {
   // The parts whose tone names the six tone boxes show, in box order.
   static constexpr std::array<int, 6> kToneBoxParts = {0, 1, 2, 3, 4, 7};
 
+ signals:
+  // Dropped on the pane while its grid is hidden: rows of the other grid, or a .UPS file.
+  void rowsDropped(const tarnwick::RowDrag& rows);
+  void fileDropped(const QString& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
+  DragPayload payloadTaken(const QDropEvent& event) const;
+  bool judgeDrop(QDropEvent* event) const;
   QWidget* buildFilePanel();
   QWidget* buildTransferPanel();
   QWidget* buildReadOut();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "upfile/up_grid_view.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -73,10 +74,11 @@ int UPGridView::firstVisibleRow() const { return verticalScrollBar()->value(); }
 void UPGridView::scrollToTopRow(int row) { verticalScrollBar()->setValue(row); }
 
 void UPGridView::mousePressEvent(QMouseEvent* event) {
+  emit buttonPressed();
   const QModelIndex cell = indexAt(event->position().toPoint());
   const bool onSelection = cell.isValid() && selectionModel()->isSelected(model()->index(cell.row(), kColUserProgram));
   if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && onSelection) {
-    // Wait: leaving the grid drags the rows, anything else makes this press an ordinary one.
+    // Wait: moving on drags the rows, a release in place makes this press an ordinary one.
     pendingPress_.reset(static_cast<QMouseEvent*>(event->clone()));
     return;
   }
@@ -87,14 +89,11 @@ void UPGridView::mousePressEvent(QMouseEvent* event) {
 void UPGridView::mouseMoveEvent(QMouseEvent* event) {
   if (pendingPress_ && !event->buttons().testFlag(Qt::LeftButton)) pendingPress_.reset();  // released elsewhere
   if (pendingPress_) {
-    const QPoint at = event->position().toPoint();
-    if (!viewport()->rect().contains(at)) {
-      pendingPress_.reset();
-      emit rowDragRequested();
-      return;
-    }
-    if (indexAt(at).row() == indexAt(pendingPress_->position().toPoint()).row()) return;
-    replayPendingPress();  // a block selection that starts on the selection
+    const QPoint moved = event->position().toPoint() - pendingPress_->position().toPoint();
+    if (moved.manhattanLength() < QApplication::startDragDistance()) return;
+    pendingPress_.reset();
+    emit rowDragRequested();
+    return;
   }
   QTableView::mouseMoveEvent(event);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of one UP grid: whole rows selected in one block, the ID column drawn like a header,
 // fixed column widths and a height of at most 30 rows (with a scroll bar from 30 rows on).
-// Rows are dragged out by pressing on the selection and leaving the grid with the button held;
-// a press on the selection that stays on the grid is an ordinary click or block selection. The
+// Rows are dragged as in any Qt view: a press on the selection that moves farther than
+// QApplication::startDragDistance(), in any direction, drags them; a press elsewhere selects a
+// block as the pointer moves, and a press on the selection released in place selects that row. The
 // grid takes rows of the other grid and .UPS files from a file manager, with a line (or for a
 // copy a frame) showing where they go.
 #pragma once
@@ -30,6 +31,8 @@ class UPGridView : public QTableView {
   void scrollToTopRow(int row);
 
  signals:
+  // Any mouse button went down on the grid, before the press changes anything.
+  void buttonPressed();
   void mousePressedOnRow(int row);
   void mouseReleased();
   // The selected rows are being dragged out of the grid.

@@ -23,14 +23,10 @@ UPGridView::DropTarget UPGridView::targetOf(const QDropEvent& event) const {
   const int last = model() == nullptr ? -1 : model()->rowCount() - 1;
   if (!target.copy && target.row >= 0 && target.row == last && at.y() > rowViewportPosition(last) + rowHeight() / 2)
     target.row = -1;
-  if (data->hasFormat(QString::fromLatin1(kRowDragMimeType))) {
-    std::optional<RowDrag> drag = DecodeRowDrag(data->data(QString::fromLatin1(kRowDragMimeType)));
-    // Only rows of the other grid of this very program: dropping on their own grid does nothing.
-    if (drag && drag->sourceFile != file_ && drag->process == QCoreApplication::applicationPid())
-      target.rows = std::move(drag);
-    return target;
-  }
-  if (data->hasUrls()) target.file = UPSFileOfUrls(data->urls());
+  DragPayload payload = ReadDragPayload(*data, QCoreApplication::applicationPid());
+  // Only rows of the other grid: dropping on their own grid does nothing.
+  if (payload.rows && payload.rows->sourceFile != file_) target.rows = std::move(payload.rows);
+  target.file = payload.file;
   return target;
 }
 

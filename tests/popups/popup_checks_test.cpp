@@ -16,6 +16,10 @@ TEST(PopupChecks, LeadingNumberReadsOnlyTheNumberAtTheStart) {
   EXPECT_EQ(LeadingNumber(QStringLiteral("")), 0);
   EXPECT_EQ(LeadingNumber(QStringLiteral("-")), 0);
   EXPECT_GT(LeadingNumber(QStringLiteral("999999999999999999999999")), 9999);
+  // Past the largest double: still out of range, never 0.
+  const QString digits400(400, QLatin1Char('9'));
+  EXPECT_GT(LeadingNumber(digits400 + QStringLiteral(".5x")), 9999);
+  EXPECT_LT(LeadingNumber(QStringLiteral("-") + digits400), -9999);
 }
 
 TEST(PopupChecks, AHugeNumberPutsBackTheStartingValue) {
@@ -37,6 +41,12 @@ TEST(PopupChecks, TheFirstCharacterANameCannotHoldIsNamed) {
   EXPECT_EQ(FirstUnstorableCharacter(QStringLiteral("Zu\u0142o")), QChar(0x0142));
   EXPECT_EQ(FirstUnstorableCharacter(QString::fromUtf8("A\xF0\x9F\x8E\xB9")).value().isSurrogate(), true);
   EXPECT_EQ(DescribeCharacter(QChar('\n')), QStringLiteral("line break"));
+  // The pop-ups refuse such a text like a wrong length, naming the character.
+  const PopupVerdict tab = CheckNameText(QStringLiteral("AB\tCD"), QStringLiteral("Piano"), TextPopupKind::GridName);
+  EXPECT_FALSE(tab.acceptEnabled);
+  EXPECT_EQ(tab.tone, PopupTone::Refused);
+  EXPECT_EQ(tab.toolTip, QStringLiteral(" The file cannot store tab "));
+  EXPECT_TRUE(CheckNameText(QStringLiteral("\u20acuro"), QStringLiteral("Piano"), TextPopupKind::PanelText8).acceptEnabled);
   EXPECT_EQ(DescribeCharacter(QChar(0x0142)), QStringLiteral("\"\u0142\""));
 }
 

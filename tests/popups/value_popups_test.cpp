@@ -135,26 +135,6 @@ class ValuePopupsTest : public QObject {
     QVERIFY(popup.editor()->height() >= popup.editor()->fontMetrics().height());
   }
 
-  void escapeCancelsAnyPopupWhateverWasTyped() {
-    FrmEditorNum number;
-    number.setUp(TempoParams(120), kFile1Color, QStringLiteral("Tempo"));
-    number.show();
-    ReplaceText(number.editor(), QStringLiteral("200"));
-    QTest::keyClick(number.editor(), Qt::Key_Escape);
-    QVERIFY(!number.isVisible());
-    QVERIFY(!number.params().accepted);
-    QCOMPARE(number.result(), int(QDialog::Rejected));
-
-    FrmNameEditor name;
-    name.setUp(PopupPlace{300, 300, 300, 1500}, Qt::AlignLeft, QStringLiteral("Piano"), kFile1Color,
-               QStringLiteral("Name"));
-    name.show();
-    ReplaceText(name.editor(), QStringLiteral("Organ"));
-    QTest::keyClick(name.editor(), Qt::Key_Escape);
-    QVERIFY(!name.isVisible());
-    QVERIFY(!name.TextEditAccepted());
-  }
-
   void textPopupsRefuseWrongLengths_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("ninthTip");
@@ -213,35 +193,6 @@ class ValuePopupsTest : public QObject {
     QCOMPARE(popup.editor()->toolTip(), QStringLiteral(" Editing: Strings "));
     QCOMPARE(popup.rimColor(), kBlue);
     QCOMPARE(popup.fillColor(), kFile1Color);
-  }
-
-  // A name is stored one byte per character: what the file's code page cannot hold is refused
-  // like a wrong length, naming the character, instead of being saved as a wrong byte.
-  void unstorableCharactersAreRefusedByName_data() {
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("l with stroke") << QStringLiteral("Zu\u0142o") << QStringLiteral("\"\u0142\"");
-    QTest::newRow("line break") << QStringLiteral("AB\nCD") << QStringLiteral("line break");
-    QTest::newRow("tab") << QStringLiteral("AB\tCD") << QStringLiteral("tab");
-  }
-  void unstorableCharactersAreRefusedByName() {
-    QFETCH(QString, pasted);
-    QFETCH(QString, named);
-    for (TextPopupKind kind : {TextPopupKind::PanelText8, TextPopupKind::GridName}) {
-      auto popup = MakeTextPopup(kind);
-      popup->setUp(PopupPlace{300, 300, 300, 1500}, Qt::AlignLeft, QStringLiteral("Piano"),
-                   kFile1Color, QStringLiteral("Name"));
-      popup->show();
-      popup->editor()->setText(pasted);
-      QVERIFY2(popup->editor()->toolTip().contains(named), qPrintable(popup->editor()->toolTip()));
-      QCOMPARE(popup->rimColor(), kRed);
-      QCOMPARE(popup->textColor(), kRed);
-      QVERIFY(!popup->okButton()->isEnabled());
-      QTest::keyClick(popup->editor(), Qt::Key_Return);
-      QVERIFY(!popup->TextEditAccepted());
-      popup->editor()->setText(QStringLiteral("\u20acuro"));
-      QVERIFY(popup->okButton()->isEnabled());
-    }
   }
 
   void losingActivationCancels() {

@@ -44,18 +44,18 @@ QPoint RowPoint(QTableView* view, int row, bool lowerHalf = false) {
   return lowerHalf ? QPoint(rect.center().x(), rect.bottom() - 1) : rect.center();
 }
 
-// Enters, moves and drops as the drag manager does; true when the grid took the drop. The change
+// Enters, moves and drops as the drag manager does; true when the target took the drop. The change
 // runs once the drop is over, so the events posted meanwhile are handled.
-bool Drop(QTableView* view, const QMimeData& data, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+bool Drop(QWidget* target, const QMimeData& data, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
   QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, modifiers);
-  QCoreApplication::sendEvent(view->viewport(), &enter);
+  QCoreApplication::sendEvent(target, &enter);
   QDragMoveEvent move(at, actions, &data, Qt::LeftButton, modifiers);
-  QCoreApplication::sendEvent(view->viewport(), &move);
+  QCoreApplication::sendEvent(target, &move);
   if (!move.isAccepted()) return false;
   const Qt::DropAction shown = move.dropAction();
   QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, modifiers);
-  QCoreApplication::sendEvent(view->viewport(), &drop);
+  QCoreApplication::sendEvent(target, &drop);
   QCoreApplication::processEvents();
   // The pointer shows a copy for Ctrl and for files, a move-like insert otherwise.
   const bool copy = modifiers.testFlag(Qt::ControlModifier) || data.hasUrls();
@@ -73,7 +73,7 @@ class DropTest : public QObject {
   void rowsDroppedOnTheOtherGridInsertAppendOrCopy() {
     WindowFixture fixture(5, 20);
     const std::vector<int> original = Marks(fixture.file(1));
-    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {3, 1}), RowPoint(fixture.grid(1), 10)));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *RowsOf(0, {3, 1}), RowPoint(fixture.grid(1), 10)));
     QCOMPARE(fixture.file(1).count, 22);
     QCOMPARE(MarkOf(fixture.file(1).up(9)), 1009);
     QCOMPARE(MarkOf(fixture.file(1).up(10)), 3);
@@ -87,12 +87,12 @@ class DropTest : public QObject {
     QCOMPARE(Marks(fixture.file(1)), original);
     QVERIFY(!fixture.state.history[1].Modified());
 
-    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {4}), RowPoint(fixture.grid(1), 19, true)));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *RowsOf(0, {4}), RowPoint(fixture.grid(1), 19, true)));
     QCOMPARE(fixture.file(1).count, 21);
     QCOMPARE(MarkOf(fixture.file(1).up(20)), 4);
     QCOMPARE(MarkOf(fixture.file(1).up(19)), 1019);
 
-    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {0, 2}), RowPoint(fixture.grid(1), 5), Qt::ControlModifier));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *RowsOf(0, {0, 2}), RowPoint(fixture.grid(1), 5), Qt::ControlModifier));
     QCOMPARE(fixture.file(1).count, 21);
     QCOMPARE(MarkOf(fixture.file(1).up(5)), 0);
     QCOMPARE(MarkOf(fixture.file(1).up(6)), 2);
@@ -101,20 +101,20 @@ class DropTest : public QObject {
 
     // Too few rows from the drop row down: the copy is refused and nothing changes.
     const std::vector<int> before = Marks(fixture.file(1));
-    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {0, 1, 2}), RowPoint(fixture.grid(1), 19), Qt::ControlModifier));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *RowsOf(0, {0, 1, 2}), RowPoint(fixture.grid(1), 19), Qt::ControlModifier));
     QCOMPARE(fixture.dialogs.messages(), QStringList{QStringLiteral("Copy Failed")});
     QCOMPARE(Marks(fixture.file(1)), before);
-    QVERIFY(!Drop(fixture.grid(0), *RowsOf(0, {1}), RowPoint(fixture.grid(0), 2)));  // not on its own grid
+    QVERIFY(!Drop(fixture.grid(0)->viewport(), *RowsOf(0, {1}), RowPoint(fixture.grid(0), 2)));  // not on its own grid
 
     // In a grid sorted the other way the rows go in before the UP under the pointer.
     fixture.press("cmd_GridHeader", 100);  // ID descending: 20, 19, 18 ...
-    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {2}), RowPoint(fixture.grid(1), 1)));  // the row of ID 19
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *RowsOf(0, {2}), RowPoint(fixture.grid(1), 1)));  // the row of ID 19
     QCOMPARE(MarkOf(fixture.file(1).up(19)), 2);
   }
 
   void aDropBeyond65535IDsIsRefusedWithTheInsertMessage() {
     WindowFixture fixture(3, kMaxUPCount - 1);
-    QVERIFY(Drop(fixture.grid(1), *RowsOf(0, {0, 1}), RowPoint(fixture.grid(1), 0)));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *RowsOf(0, {0, 1}), RowPoint(fixture.grid(1), 0)));
     QCOMPARE(fixture.dialogs.messages(), QStringList{QStringLiteral("More than 65535 ID's - Insert Failed")});
     QCOMPARE(fixture.file(1).count, kMaxUPCount - 1);
     QCOMPARE(MarkOf(fixture.file(1).up(0)), 1000);
@@ -130,14 +130,14 @@ class DropTest : public QObject {
     QCOMPARE(fixture.file(0).count, 3);
     const QString other = fixture.filePath("file1.ups");
 
-    QVERIFY(Drop(fixture.grid(0), *FileOf(other), RowPoint(fixture.grid(0), 1)));
+    QVERIFY(Drop(fixture.grid(0)->viewport(), *FileOf(other), RowPoint(fixture.grid(0), 1)));
     QCOMPARE(fixture.dialogs.shown.size(), std::size_t{1});
     QCOMPARE(fixture.dialogs.shown[0].kind, testing::RecordingDialogs::Kind::SaveDiscardCancel);
     QCOMPARE(fixture.file(0).count, 3);
     QVERIFY(fixture.state.history[0].Modified());
 
     fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
-    QVERIFY(Drop(fixture.grid(0), *FileOf(other), RowPoint(fixture.grid(0), 1)));
+    QVERIFY(Drop(fixture.grid(0)->viewport(), *FileOf(other), RowPoint(fixture.grid(0), 1)));
     QCOMPARE(fixture.file(0).count, 3);
     QCOMPARE(MarkOf(fixture.file(0).up(0)), 1000);
     QCOMPARE(QString::fromStdString(fixture.file(0).path), other);
@@ -145,36 +145,59 @@ class DropTest : public QObject {
     QCOMPARE(fixture.text("txt_UPS_FileName", 0), QStringLiteral("file1.ups"));
   }
 
-  // A click on the selection selects that row alone and a drag within the grid selects a block;
-  // only leaving the grid with the button held drags the rows out.
-  void onlyLeavingTheGridWithTheButtonHeldStartsADrag() {
+  // As in any Qt view: a press on the selection that moves past the drag distance, on any path,
+  // drags the rows; a press elsewhere selects a block; a press released in place selects a row.
+  void aPressOnTheSelectionDragsOnceItMovesFarEnough() {
     WindowFixture fixture(10, 10);
     auto* view = static_cast<UPGridView*>(fixture.grid(0));
+    QObject::disconnect(view, &UPGridView::rowDragRequested, nullptr, nullptr);  // no drag loop here
     QSignalSpy drags(view, &UPGridView::rowDragRequested);
+    QWidget* port = view->viewport();
+    const auto moveTo = [port](QPoint at) {
+      QMouseEvent move(QEvent::MouseMove, at, port->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(port, &move);
+    };
     fixture.selectRows(0, 2, 5);
+    const QPoint pressed = RowPoint(view, 3);
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, pressed);
+    moveTo(pressed + QPoint(1, 1));
+    QCOMPARE(drags.count(), 0);
+    moveTo(RowPoint(view, 7) + QPoint(40, 0));  // diagonally, across rows not selected
+    QCOMPARE(drags.count(), 1);
+    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{4});  // the dragged block stays selected
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 7));
+
     fixture.clickRow(0, 3, Qt::NoModifier);
     QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{1});
     QCOMPARE(fixture.selectedID(0), 3);
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 6));
+    moveTo(RowPoint(view, 8));
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 8));
+    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{3});
+    QCOMPARE(drags.count(), 1);
+  }
 
-    QWidget* port = view->viewport();
-    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 3));
-    QMouseEvent move(QEvent::MouseMove, RowPoint(view, 6), port->mapToGlobal(RowPoint(view, 6)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(port, &move);
-    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 6));
-    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{4});
-    QCOMPARE(drags.count(), 0);
+  // An empty file, or a grid filtered to no rows, is hidden: its pane takes the drop instead.
+  void aPaneWithoutRowsTakesRowsAndFiles() {
+    WindowFixture fixture(5, -1);
+    QWidget* emptyPane = fixture.find<QWidget>("fraUPFile", 1);
+    QVERIFY(!fixture.grid(1)->isVisible());
+    const QPoint middle = emptyPane->rect().center();
+    QVERIFY(Drop(emptyPane, *RowsOf(0, {4, 2}), middle));
+    QCOMPARE(Marks(fixture.file(1)), (std::vector<int>{4, 2}));
+    QVERIFY(fixture.grid(1)->isVisible());
 
-    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, RowPoint(view, 4));
-    const QPoint outside(port->width() + 20, RowPoint(view, 4).y());
-    QMouseEvent leave(QEvent::MouseMove, outside, port->mapToGlobal(outside), Qt::NoButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QObject::disconnect(view, &UPGridView::rowDragRequested, nullptr, nullptr);  // no drag loop here
-    QSignalSpy outsideDrags(view, &UPGridView::rowDragRequested);
-    QCoreApplication::sendEvent(port, &leave);
-    QCOMPARE(outsideDrags.count(), 1);
-    QCOMPARE(view->selectionModel()->selectedRows(2).size(), qsizetype{4});  // the dragged block stays selected
-    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, outside);
+    QLineEdit* filter = fixture.filter(0, 2);
+    filter->setFocus();
+    QTest::keyClicks(filter, QStringLiteral("none"));
+    QVERIFY(!fixture.grid(0)->isVisible());
+    QVERIFY(Drop(fixture.find<QWidget>("fraUPFile", 0), *RowsOf(1, {1}), middle));
+    QCOMPARE(Marks(fixture.file(0)), (std::vector<int>{0, 1, 2, 3, 4, 2}));
+    QVERIFY(!Drop(fixture.find<QWidget>("fraUPFile", 0), *RowsOf(0, {0}), middle));  // not its own rows
+    const QString other = fixture.filePath("file0.ups");
+    fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
+    QVERIFY(Drop(fixture.find<QWidget>("fraUPFile", 0), *FileOf(other), middle));
+    QCOMPARE(fixture.file(0).count, 5);
   }
 };
 

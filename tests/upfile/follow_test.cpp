@@ -2,10 +2,13 @@
 // "Follow Instrument": a UP select arriving from the instrument selects that UP's row in the grid
 // last worked in, and only there, only when it is a shown row of a set, only while checked.
 #include <QCheckBox>
+#include <QDrag>
+#include <QMimeData>
 
 #include "midi/loopback_midi_service.h"
 #include "midi/midi_api.h"
 #include "midi/selection_messages.h"
+#include "upfile/drop_rules.h"
 #include "upfile/window_fixture.h"
 
 namespace tarnwick {
@@ -85,6 +88,50 @@ class FollowInstrumentTest : public QObject {
     QCOMPARE(fixture.selectedID(1), 5);
     QCOMPARE(fixture.selectedID(0), 191);
     QCOMPARE(fixture.window->activeFile(), 1);
+  }
+
+  // The start-up refreshes touch both grids last to first; until the player touches one, a set in
+  // File 0 is followed, else one in File 1.
+  void untilAGridIsTouchedTheFirstSetIsFollowed() {
+    for (const int otherCount : {300, 192}) {
+      WindowFixture fixture(192, otherCount);
+      Input input(fixture);
+      fixture.window->setFollowInstrument(true);
+      input.select(50);
+      QCOMPARE(fixture.selectedID(0), 50);
+      QCOMPARE(fixture.selectedID(1), 0);
+    }
+    WindowFixture libraryFirst(300, 192);
+    Input input(libraryFirst);
+    libraryFirst.window->setFollowInstrument(true);
+    input.select(70);
+    QCOMPARE(libraryFirst.selectedID(1), 70);
+  }
+
+  // A press on the selection may become a drag: Follow waits until the button is up, and the drag
+  // carries the rows selected when the button went down.
+  void followWaitsWhileAButtonIsHeld() {
+    WindowFixture fixture(192, 192);
+    Input input(fixture);
+    fixture.window->setFollowInstrument(true);
+    fixture.selectRows(0, 5, 7);
+    QTableView* view = fixture.grid(0);
+    QWidget* port = view->viewport();
+    const QPoint pressed = view->visualRect(view->model()->index(6, 2)).center();
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, pressed);
+    input.select(100);
+    QCOMPARE(fixture.selectedID(0), 7);
+    QCOMPARE(fixture.text("txt_Sel_Rows", 0), QStringLiteral("3"));
+
+    const QPoint away = pressed + QPoint(0, 3 * QApplication::startDragDistance());
+    QMouseEvent move(QEvent::MouseMove, away, port->mapToGlobal(away), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(port, &move);  // the drag runs and ends here
+    auto* drag = view->findChild<QDrag*>();
+    QVERIFY(drag != nullptr);
+    const std::optional<RowDrag> carried = DecodeRowDrag(drag->mimeData()->data(QString::fromLatin1(kRowDragMimeType)));
+    QVERIFY(carried.has_value());
+    QCOMPARE(carried->ids, (IDs{5, 6, 7}));
+    QCOMPARE(fixture.selectedID(0), 100);  // the select that waited
   }
 };
 

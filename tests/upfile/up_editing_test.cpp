@@ -4,9 +4,11 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include "midi/loopback_midi_service.h"
@@ -56,6 +58,19 @@ void DoubleClick(QWidget* widget) {
 }
 
 std::string Name(const UPRecord& up) { return GetUPText8(up, kUPNameOffset); }
+
+// Whether the whole of the pop-up's text is in sight: with the caret behind the last character,
+// the first one starts inside the box.
+bool TextInSight(const ValuePopup& popup) {
+  QLineEdit* editor = popup.editor();
+  editor->end(false);
+  const int caret = editor->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+  return caret - editor->fontMetrics().horizontalAdvance(editor->text()) >= 0 && caret < editor->width();
+}
+
+QLineEdit* PanelBox(const WindowFixture& fixture, const char* name) {
+  return fixture.window->findChild<QLineEdit*>(QString::fromLatin1(name));
+}
 
 }  // namespace
 
@@ -181,13 +196,6 @@ class UPEditingTest : public QObject {
     QCOMPARE(parts->model()->index(10, 0).data().toString() + parts->model()->index(10, 1).data().toString(),
              QStringLiteral("1AC1"));
 
-    PopupAnswer rename(TypeAndPress(QStringLiteral("Piano"), Qt::Key_Return));
-    DoubleClick(box("txt_fraUPEdit_Name"));
-    QCOMPARE(rename.opened, QStringLiteral("frmEditorText8"));
-    QCOMPARE(rename.startText, QStringLiteral("UP3"));
-    QCOMPARE(Name(fixture.file(1).up(3)), std::string("Piano   "));
-    QCOMPARE(box("txt_fraUPEdit_Name")->text(), QStringLiteral("Piano   "));
-    QCOMPARE(fixture.grid(1)->model()->index(3, kColName).data().toString(), QStringLiteral("Piano"));
     PopupAnswer tempo(TypeAndPress(QStringLiteral("200"), Qt::Key_Return));
     DoubleClick(fixture.window->findChild<QLabel*>(QStringLiteral("lbl_fraUPEdit_Tempo")));
     QCOMPARE(tempo.opened, QStringLiteral("frmEditorNum"));
@@ -239,6 +247,152 @@ class UPEditingTest : public QObject {
     filter->setFocus();
     QTest::keyClick(filter, Qt::Key_Space);
     QCOMPARE(service.sentText(), Lines{});
+
+    // A button reached with Tab takes its own Space: Home/End goes to the end, nothing is sent.
+    ImageButton* homeEnd = fixture.find("cmd_HomeEnd", 1);
+    homeEnd->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(homeEnd, Qt::Key_Space);
+    QCOMPARE(homeEnd->property("tag").toString(), QStringLiteral("TO_HOME"));
+    QCOMPARE(service.sentText(), Lines{});
+  }
+
+  // The cell's own face, widened where the text needs it: nothing typed is hidden.
+  void popUpsShowTheirWholeText() {
+    WindowFixture fixture(3, 1);
+    SetUPTempo(fixture.file(0).up(1), 250);
+    SetUPText8(fixture.file(0).up(2), kUPNameOffset, "WWWWWWWW");
+    fixture.window->Refresh_Grid_frmUPFile_UP(0);
+    bool tempoInSight = false;
+    PopupAnswer tempo([&tempoInSight](ValuePopup& popup) {
+      tempoInSight = TextInSight(popup);
+      QTest::keyClick(popup.editor(), Qt::Key_Escape);
+    });
+    fixture.doubleClickCell(0, 1, kColTempo);
+    QCOMPARE(tempo.startText, QStringLiteral("250"));
+    QVERIFY(tempoInSight);
+    bool nameInSight = false;
+    bool grownInSight = false;
+    PopupAnswer name([&](ValuePopup& popup) {
+      nameInSight = TextInSight(popup);
+      Type(popup, QStringLiteral("W"));
+      QTest::keyClicks(popup.editor(), QStringLiteral("WWWWWWW"));
+      grownInSight = TextInSight(popup);
+      QTest::keyClick(popup.editor(), Qt::Key_Escape);
+    });
+    fixture.doubleClickCell(0, 2, kColName);
+    QCOMPARE(name.startText, QStringLiteral("WWWWWWWW"));
+    QVERIFY(nameInSight);
+    QVERIFY(grownInSight);
+  }
+
+  // NUL and control bytes have no face: the pop-up and the panel show them as blanks, and only
+  // an accepted change writes the name.
+  void oddStoredBytesShowAsBlanksAndStayUntilAnEdit() {
+    WindowFixture fixture(2, 1);
+    const std::string odd("AB\0C\x01\0\0\0", 8);
+    std::copy(odd.begin(), odd.end(), fixture.file(0).up(1).begin() + kUPNameOffset);
+    fixture.window->Refresh_Grid_frmUPFile_UP(0);
+    PopupAnswer unchanged([](ValuePopup& popup) { QTest::keyClick(popup.editor(), Qt::Key_Return); });
+    fixture.doubleClickCell(0, 1, kColName);
+    QCOMPARE(unchanged.startText, QStringLiteral("AB C"));
+    QCOMPARE(Name(fixture.file(0).up(1)), odd);
+    QVERIFY(!fixture.state.history[0].Modified());
+    fixture.press("cmd_ExpandShrink_EditUP", 0);
+    QCOMPARE(PanelBox(fixture, "txt_fraUPEdit_Name")->text(), QStringLiteral("AB C    "));
+    PopupAnswer edited(TypeAndPress(QStringLiteral("AB CD"), Qt::Key_Return));
+    DoubleClick(PanelBox(fixture, "txt_fraUPEdit_Name"));
+    QCOMPARE(Name(fixture.file(0).up(1)), std::string("AB CD   "));
+  }
+
+  // Opening the panel makes its file the active one: the keys move its grid, Undo takes back its
+  // changes, and the file hidden under the panel is left alone. An empty grid has no panel.
+  void thePanelAndItsKeysActOnTheFileItShows() {
+    WindowFixture fixture(5, 4);
+    QVERIFY(fixture.window->ApplyEdit(TempoEdit(fixture.state.up, 0, 0, 99)));
+    QVERIFY(fixture.window->ApplyEdit(TempoEdit(fixture.state.up, 1, 0, 99)));
+    // File 1 was changed last, as File 1 is the last refreshed at start-up.
+    fixture.press("cmd_ExpandShrink_EditUP", 0);
+    QCOMPARE(fixture.window->activeFile(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(PanelBox(fixture, "txt_fraUPEdit_ID")->text(), QStringLiteral("1"));
+    QCOMPARE(fixture.selectedID(1), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(GetUPTempo(fixture.file(0).up(0)), std::uint8_t{20});
+    QCOMPARE(GetUPTempo(fixture.file(1).up(0)), std::uint8_t{99});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!fixture.window->editPanelOpen());
+
+    QLineEdit* filter = fixture.filter(1, 2);
+    filter->setFocus();
+    QTest::keyClicks(filter, QStringLiteral("none"));
+    QVERIFY(!fixture.find("cmd_ExpandShrink_EditUP", 1)->isVisible());
+    fixture.press("cmd_GridHeader", 100);  // parks the focus; the empty File 1 is the active one
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!fixture.window->editPanelOpen());
+    QVERIFY(fixture.find<QWidget>("fraUPFile", 0)->isVisible());
+  }
+
+  // F2 renames the active UP, Enter on a Tempo cell sets its tempo, Ctrl+E opens the panel, and
+  // Tab reaches the panel's boxes, where Enter opens their pop-ups.
+  void theKeyboardEditsAsTheMouseDoes() {
+    WindowFixture fixture(4, 2);
+    fixture.selectRows(0, 2, 2);
+    PopupAnswer rename(TypeAndPress(QStringLiteral("Keys"), Qt::Key_Return));
+    QTest::keyClick(fixture.grid(0), Qt::Key_F2);
+    QCOMPARE(rename.opened, QStringLiteral("frmNameEditor"));
+    QCOMPARE(Name(fixture.file(0).up(2)), std::string("Keys    "));
+
+    QTableView* view = fixture.grid(0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(view->model()->index(1, kColTempo)).center());
+    PopupAnswer tempo(TypeAndPress(QStringLiteral("140"), Qt::Key_Return));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(tempo.opened, QStringLiteral("frmEditorNum"));
+    QCOMPARE(GetUPTempo(fixture.file(0).up(1)), std::uint8_t{140});
+
+    QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(fixture.window->editPanelOpen());
+    fixture.window->activateWindow();  // back from the pop-ups
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    view->setFocus(Qt::MouseFocusReason);
+    QWidget* focused = view;
+    for (int step = 0; step < 80 && focused != nullptr && focused != PanelBox(fixture, "txt_fraUPEdit_Name"); ++step) {
+      QTest::keyClick(focused, Qt::Key_Tab);
+      focused = QApplication::focusWidget();
+    }
+    QCOMPARE(focused, PanelBox(fixture, "txt_fraUPEdit_Name"));
+    PopupAnswer panelName(TypeAndPress(QStringLiteral("Organ"), Qt::Key_Return));
+    QTest::keyClick(focused, Qt::Key_Return);
+    QCOMPARE(panelName.opened, QStringLiteral("frmEditorText8"));
+    QCOMPARE(Name(fixture.file(0).up(1)), std::string("Organ   "));
+  }
+
+  // The panel takes the place of the other file's half: in the program's view (15300 twips wide)
+  // it fits there with nothing overlapping. (At 144 dpi the program scales as a whole.)
+  void thePanelFitsTheOtherHalf() {
+    WindowFixture fixture(3, 3);
+    fixture.window->layout()->setSizeConstraint(QLayout::SetNoConstraint);  // the program sets the view's size
+    fixture.window->setMinimumSize(0, 0);
+    fixture.window->resize(1020, 700);
+    fixture.press("cmd_ExpandShrink_EditUP", 0);
+    auto* panel = fixture.window->findChild<QWidget*>(QStringLiteral("fraUPEdit"));
+    QVERIFY2(panel->minimumSizeHint().width() <= panel->width(),
+             qPrintable(QStringLiteral("%1 px in %2").arg(panel->minimumSizeHint().width()).arg(panel->width())));
+    QList<QWidget*> parts;
+    for (QWidget* child : panel->findChildren<QWidget*>()) {
+      if (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) || qobject_cast<QPushButton*>(child) ||
+          qobject_cast<QTableView*>(child))
+        parts << child;
+    }
+    for (QWidget* part : parts) {
+      QVERIFY2(panel->contentsRect().contains(QRect(part->mapTo(panel, QPoint(0, 0)), part->size())),
+               qPrintable(part->objectName()));
+      for (QWidget* other : parts) {
+        if (other == part || other->parentWidget() != part->parentWidget()) continue;
+        QVERIFY2(!part->geometry().intersects(other->geometry()),
+                 qPrintable(part->objectName() + QStringLiteral(" / ") + other->objectName()));
+      }
+    }
   }
 
   void selectorsWrapAndKeepTheSort() {
