@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "catalog/result_drag.h"
 #include "upfile/up_grid_view.h"
 
 namespace tarnwick {
@@ -28,6 +29,14 @@ UPGridView::DropTarget UPGridView::targetOf(const QDropEvent& event) const {
     // Only rows of the other grid of this very program: dropping on their own grid does nothing.
     if (drag && drag->sourceFile != file_ && drag->process == QCoreApplication::applicationPid())
       target.rows = std::move(drag);
+    return target;
+  }
+  if (data->hasFormat(QString::fromLatin1(kCatalogDragMimeType))) {
+    const QByteArray payload = data->data(QString::fromLatin1(kCatalogDragMimeType));
+    if (const auto ups = DecodeCatalogDrag(payload)) {
+      target.catalog = payload;
+      target.catalogCount = static_cast<int>(ups->size());
+    }
     return target;
   }
   if (data->hasUrls()) target.file = UPSFileOfUrls(data->urls());
@@ -75,6 +84,8 @@ void UPGridView::dropEvent(QDropEvent* event) {
   QTimer::singleShot(0, this, [this, target] {
     if (target.rows) {
       emit rowsDropped(*target.rows, target.row, target.copy);
+    } else if (!target.catalog.isEmpty()) {
+      emit catalogDropped(target.catalog, target.row, target.copy);
     } else {
       emit fileDropped(target.file);
     }
@@ -88,8 +99,9 @@ void UPGridView::scrollWhileDragging(int y) {
 }
 
 void UPGridView::showDropIndicator(const DropTarget& target) {
-  const int row = target.rows ? (target.row < 0 ? -1 : target.row) : -2;
-  const int framed = target.rows && target.copy ? static_cast<int>(target.rows->ids.size()) : 0;
+  const int row = target.takesRows() ? (target.row < 0 ? -1 : target.row) : -2;
+  const int dragged = target.rows ? static_cast<int>(target.rows->ids.size()) : target.catalogCount;
+  const int framed = target.takesRows() && target.copy ? dragged : 0;
   if (row == indicatorRow_ && framed == indicatorRows_) return;
   indicatorRow_ = row;
   indicatorRows_ = framed;
