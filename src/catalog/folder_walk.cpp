@@ -58,7 +58,8 @@ class Walker {
       const fs::directory_entry& entry = *entries;
       const fs::file_status status = entry.status(error);  // follows links
       if (error) {
-        if (HasUPSExtension(entry.path())) result_.unreadable.push_back(entry.path().string());
+        // A link to nowhere is passed over; one that loops or may not be followed is listed.
+        if (error != std::errc::no_such_file_or_directory) result_.unreadable.push_back(entry.path().string());
         continue;
       }
       if (fs::is_directory(status)) {

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Comparing two files: pairs by ID or by name, the fields named, UPs of one file only, Disk Link.
+#include <gtest/gtest.h>
+
+#include "catalog/up_diff.h"
+
+namespace tarnwick {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+UPFile Named(const std::vector<std::string>& names) {
+  UPFile file;
+  SetUPCount(file, static_cast<int>(names.size()));
+  for (int id = 0; id < file.count; ++id) SetUPText8(file.up(id), kUPNameOffset, names[static_cast<std::size_t>(id)]);
+  return file;
+}
+
+TEST(UPDiffTest, NamesTheFieldsThatDifferIncludingBytesNoFieldShows) {
+  UPRecord a{}, b{};
+  EXPECT_TRUE(DifferingFields(a, b).empty());
+  SetUPTempo(b, 130);
+  b[161 + 3 * kPartUP3 + 2] = 9;  // UP3 program
+  b[field::DBeamHighBit.offset] = field::DBeamHighBit.mask;
+  b[field::DBeamHighBit.offset] |= 0x01;  // a bit of the same byte that nothing shows
+  EXPECT_EQ(DifferingFields(a, b), (Fields{"tempo", "d-beam", "UP3 tone", "other bytes"}));
+}
+
+TEST(UPDiffTest, PairsByIDOrByName) {
+  UPFile a = Named({"Piano", "Organ", "Jazz"});
+  UPFile b = Named({"Organ", "Piano"});
+  SetUPTempo(b.up(1), 99);
+  const FileComparison byID = CompareUPFiles(a, b, false);
+  ASSERT_EQ(byID.ups.size(), 3u);
+  EXPECT_EQ(byID.ups[0].fields, Fields{"name"});
+  EXPECT_EQ(byID.ups[1].fields, (Fields{"name", "tempo"}));
+  EXPECT_EQ(byID.ups[2].idB, -1);  // Jazz only in A
+  EXPECT_EQ(byID.ups[2].name, "Jazz");
+
+  const FileComparison byName = CompareUPFiles(a, b, true);
+  ASSERT_EQ(byName.ups.size(), 2u);
+  EXPECT_EQ(byName.ups[0].idA, 0);
+  EXPECT_EQ(byName.ups[0].idB, 1);
+  EXPECT_EQ(byName.ups[0].fields, Fields{"tempo"});
+  EXPECT_EQ(byName.ups[1].idA, 2);
+  EXPECT_EQ(byName.ups[1].idB, -1);
+  EXPECT_TRUE(byName.diskLinks.empty());
+
+  SetDiskLinkName(b.header, 4, "Link4");
+  const FileComparison links = CompareUPFiles(a, a, false);
+  EXPECT_TRUE(links.identical());
+  EXPECT_EQ(CompareUPFiles(a, b, true).diskLinks.size(), 1u);
+  EXPECT_EQ(CompareUPFiles(a, b, true).diskLinks[0].index, 4);
+}
+
+}  // namespace
+}  // namespace tarnwick
