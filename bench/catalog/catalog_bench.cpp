@@ -14,6 +14,7 @@
 #include "catalog/catalog_db.h"
 #include "catalog/catalog_scan.h"
 #include "catalog/catalog_store.h"
+#include "findups/catalog_results_model.h"
 #include "findups/frm_find_ups.h"
 #include "support/demo_library.h"
 #include "support/recording_dialogs.h"
