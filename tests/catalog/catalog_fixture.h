@@ -37,14 +37,12 @@ class CatalogFixture : public ::testing::Test {
   std::string upsFolder() const { return folder.file("ups"); }
   std::string upsPath(const std::string& name) const { return (folder.path() / "ups" / name).string(); }
 
-  // A file of UPs named by `names` (tempo 100 + index) at ups/<file>.
+  // A file of UPs named by `names` (tempo 100 + ID) at ups/<file>.
   std::string writeFile(const std::string& file, const std::vector<std::string>& names) {
     UPFile ups;
     SetUPCount(ups, static_cast<int>(names.size()));
     for (int id = 0; id < ups.count; ++id) {
       SetUPText8(ups.up(id), kUPNameOffset, names[static_cast<std::size_t>(id)]);
-      SetUPText8(ups.up(id), kStyleNameOffset, "8Beat");
-      SetUPText8(ups.up(id), kSongNameOffset, "????????");
       SetUPTempo(ups.up(id), 100 + id);
     }
     const std::string path = upsPath(file);
