@@ -27,7 +27,7 @@ constexpr const char* kSchema[] = {
     "CREATE VIEW up_rows AS SELECT key >> 16 AS file, key & 65535 AS id, up, name, style, style_no,"
     " tempo, song FROM ups",
     "CREATE VIRTUAL TABLE ups_fts USING fts5(name, style, song, content='ups', content_rowid='key',"
-    " tokenize='unicode61 remove_diacritics 2', prefix='1 2')",
+    " tokenize='unicode61 remove_diacritics 2')",
     "CREATE TRIGGER ups_added AFTER INSERT ON ups BEGIN INSERT INTO ups_fts(rowid, name, style, song)"
     " VALUES(new.key, new.name, new.style, new.song); END",
     "CREATE TRIGGER ups_removed AFTER DELETE ON ups BEGIN INSERT INTO ups_fts(ups_fts, rowid, name,"

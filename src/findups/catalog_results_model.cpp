@@ -2,6 +2,7 @@
 #include "findups/catalog_results_model.h"
 
 #include <QCollator>
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
 #include <algorithm>
@@ -10,7 +11,11 @@
 namespace tarnwick {
 namespace {
 
-QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
+// "disk17/Library.UPS": players keep files of one name in many folders.
+QString FileName(const QString& path) {
+  const QFileInfo file(path);
+  return file.dir().dirName() + QLatin1Char('/') + file.fileName();
+}
 
 // Ties keep file and ID order, so a sort never shuffles equal rows.
 bool Before(const CatalogHit& a, const CatalogHit& b, int column, const QCollator& collator) {
