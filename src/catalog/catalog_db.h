@@ -15,7 +15,7 @@ namespace tarnwick {
 
 inline constexpr int kCatalogSchemaVersion = 1;
 inline constexpr char kCatalogRebuiltMessage[] =
-    "The UP catalog could not be read and was made anew. Its folders are scanned again.";
+    "The UP catalog could not be read and was made anew.";
 
 struct CatalogOpenResult {
   bool ok = false;

@@ -67,6 +67,31 @@ void FrmFindUPs::buildControls() {
   searchBox_->setClearButtonEnabled(true);
   connect(searchBox_, &QLineEdit::textChanged, this, &FrmFindUPs::search);
 
+  buildResultsTable();
+
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("lbl_FindUPsStatus"));
+  status_->setWordWrap(true);
+  problemsLabel_ = new QLabel(QStringLiteral("Files that did not load:"), this);
+  problems_ = new QListWidget(this);
+  problems_->setObjectName(QStringLiteral("lst_LoadProblems"));
+  problems_->setAccessibleName(problemsLabel_->text());
+  problems_->setMaximumHeight(80);
+
+  layout->addWidget(searchBox_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(status_);
+  layout->addWidget(buildScanRow());
+  layout->addWidget(buildFolderRow());
+  layout->addWidget(problemsLabel_);
+  layout->addWidget(problems_);
+  problemsLabel_->hide();
+  problems_->hide();
+}
+
+// Rows of the File, ID, UP, Name, Style, Tempo and Song of each hit; sorted by a header click,
+// opened with a double-click or Enter, dragged out as UPs.
+void FrmFindUPs::buildResultsTable() {
   results_ = new CatalogResultsModel(this);
   auto* table = new ResultsView(this);
   table->activate = [this](int row) { onActivated(row); };
@@ -88,25 +113,6 @@ void FrmFindUPs::buildControls() {
   for (const int col : {CatalogResultsModel::kID, CatalogResultsModel::kUP, CatalogResultsModel::kTempo})
     table_->setColumnWidth(col, 56);
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { onActivated(index.row()); });
-
-  status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("lbl_FindUPsStatus"));
-  status_->setWordWrap(true);
-  problemsLabel_ = new QLabel(QStringLiteral("Files that did not load:"), this);
-  problems_ = new QListWidget(this);
-  problems_->setObjectName(QStringLiteral("lst_LoadProblems"));
-  problems_->setAccessibleName(problemsLabel_->text());
-  problems_->setMaximumHeight(80);
-
-  layout->addWidget(searchBox_);
-  layout->addWidget(table_, 1);
-  layout->addWidget(status_);
-  layout->addWidget(buildScanRow());
-  layout->addWidget(buildFolderRow());
-  layout->addWidget(problemsLabel_);
-  layout->addWidget(problems_);
-  problemsLabel_->hide();
-  problems_->hide();
 }
 
 void FrmFindUPs::openCatalog() {

@@ -50,6 +50,7 @@ class FrmFindUPs : public QWidget {
 
  private:
   void buildControls();
+  void buildResultsTable();
   QWidget* buildFolderRow();
   QWidget* buildScanRow();
   void openCatalog();
