@@ -50,6 +50,8 @@ frmUPFile::frmUPFile(AppState& state, UserDialogs& dialogs, const UPFilePanelFla
     layout_->addWidget(panes_[file]);
   }
   buildFollowBox();
+  buildFindControls();
+  buildCompareControls();
   editPanel_ = new UPEditPanel(state_.names, this);
   editPanel_->hide();
   // Takes the focus after clicks on the picture buttons, so that no control keeps a focus mark;

@@ -24,6 +24,7 @@
 #include "setlist/set_list.h"
 #include "upfile/up_edit_panel.h"
 
+class QByteArray;
 class QCheckBox;
 class QHBoxLayout;
 class QKeyEvent;
@@ -36,6 +37,7 @@ namespace tarnwick {
 
 struct AppState;
 class MWheel;
+class FrmFindUPs;
 class UPFilePane;
 class UPGridModel;
 class UPGridView;
@@ -110,6 +112,22 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   void ReloadEditPanel();
   // Every accepted change of a UP: writes it, marks the file and shows the change.
   bool ApplyEdit(const std::optional<RecordEdit>& edit);
+
+ // Finding UPs in the catalog (frm_up_file_find.cpp): the "Find UPs" window, opened for a pane
+  // (Ctrl+F for the active one, or the pane's own button); a result it opens goes to that pane.
+  void openFindUPs(int file);
+  FrmFindUPs* findWindow() const { return find_; }
+  void setCatalogPath(const QString& path) { catalogPath_ = path; }  // before the window opens
+  // Opens `path` in the pane the Find window was opened for (asking about unsaved changes
+  // first, and not reloading a file that is open there unchanged) and selects UP `id`.
+  void openCatalogHit(const QString& path, int id);
+
+  // Comparing the two files (frm_up_file_compare.cpp): the "Compare" box colours the cells that
+  // differ from the same ID in the other file; F7 and Shift+F7 jump to the next and previous UP
+  // that differs in the active grid.
+  void setCompare(bool on);
+  bool comparing() const;
+  bool jumpToDifference(int step);
 
  signals:
   void captionChanged(const QString& caption);
@@ -200,6 +218,13 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   void startRowDrag(int file);
   void dropRows(int target, const RowDrag& rows, int row, bool copy);
 
+  void applyDrop(int target, const UPFile& source, const std::vector<int>& from, int row, bool copy);
+
+  // finding and comparing (frm_up_file_find.cpp, frm_up_file_compare.cpp)
+  void buildFindControls();
+  void dropCatalogUPs(int target, const QByteArray& payload, int row, bool copy);
+  void buildCompareControls();
+
   // transfers (frm_up_file_transfer.cpp)
   void runTransfer(int target, const QString& busyText, const std::function<TransferChange()>& operation);
   void onCopy(int source);
@@ -221,6 +246,10 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   QHBoxLayout* layout_ = nullptr;
   UPEditPanel* editPanel_ = nullptr;
   QCheckBox* followBox_ = nullptr;
+  FrmFindUPs* find_ = nullptr;
+  int findOrigin_ = 0;
+  QString catalogPath_;
+  QCheckBox* compareBox_ = nullptr;
   int editFile_ = 0;
   MWheel* wheel_ = nullptr;  // steps the focused filter box
   int activeFile_ = 0;

@@ -38,6 +38,8 @@ void frmUPFile::connectDragAndDrop(int file) {
   connect(view, &UPGridView::rowDragRequested, this, [this, file] { startRowDrag(file); });
   connect(view, &UPGridView::rowsDropped, this,
           [this, file](const RowDrag& drag, int row, bool copy) { dropRows(file, drag, row, copy); });
+  connect(view, &UPGridView::catalogDropped, this,
+          [this, file](const QByteArray& payload, int row, bool copy) { dropCatalogUPs(file, payload, row, copy); });
   connect(view, &UPGridView::fileDropped, this,
           [this, file](const QString& path) { runFileCommand(file, files_.OpenPath(file, path)); });
   // With no row shown the grid is hidden and its pane takes the drop.
@@ -69,26 +71,30 @@ void frmUPFile::dropRows(int target, const RowDrag& rows, int row, bool copy) {
   for (const int id : rows.ids) {
     if (id >= upFile(source).count) return;  // the source changed since the drag began
   }
-  const DropPlan plan = PlanRowDrop(model(target).rowIDs(), row, rows.ids.size(), copy);
+  applyDrop(target, upFile(source), rows.ids, row, copy);
+}
+
+// Dropped UPs go in as the transfer that the drop's place and Ctrl call for, with its limits.
+void frmUPFile::applyDrop(int target, const UPFile& source, const std::vector<int>& from, int row, bool copy) {
+  const DropPlan plan = PlanRowDrop(model(target).rowIDs(), row, from.size(), copy);
   if (!plan.refusal.empty()) {
     dialogs_.showMessage(QString::fromStdString(plan.refusal));
     return;
   }
   touchGrid(target);
-  const std::vector<int>& from = rows.ids;
   switch (plan.kind) {
     case DropKind::Copy:
       grid(target).SelID = plan.targetIDs.front();
-      runTransfer(target, QString(), [&] { return CopyUPsStep(upFile(source), from, upFile(target), plan.targetIDs); });
+      runTransfer(target, QString(), [&] { return CopyUPsStep(source, from, upFile(target), plan.targetIDs); });
       break;
     case DropKind::Insert:
       grid(target).SelID = plan.position;
       runTransfer(target, QStringLiteral(" Ins"),
-                  [&] { return InsertUPsStep(upFile(source), from, upFile(target), plan.position); });
+                  [&] { return InsertUPsStep(source, from, upFile(target), plan.position); });
       break;
     case DropKind::Append:
       grid(target).SelID = upFile(target).count;
-      runTransfer(target, QStringLiteral(" Add"), [&] { return AppendUPsStep(upFile(source), from, upFile(target)); });
+      runTransfer(target, QStringLiteral(" Add"), [&] { return AppendUPsStep(source, from, upFile(target)); });
       break;
   }
 }

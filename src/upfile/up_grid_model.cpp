@@ -37,6 +37,11 @@ void UPGridModel::setSelectors(const ColumnSelectors& selectors) {
   emit headerDataChanged(Qt::Horizontal, kColPad, kColEFX);
 }
 
+void UPGridModel::setCellShade(CellShade shade) {
+  shade_ = std::move(shade);
+  if (!ids_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kGridColumnCount - 1), {Qt::BackgroundRole});
+}
+
 void UPGridModel::setAlignment(int col, Qt::Alignment alignment) {
   alignments_[static_cast<std::size_t>(col)] = alignment;
   if (!ids_.empty()) {
@@ -73,6 +78,8 @@ QVariant UPGridModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(alignment(index.column()) | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+      return shade_ ? shade_(id, index.column()) : QVariant();
     default:
       return {};
   }

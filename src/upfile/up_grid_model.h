@@ -30,6 +30,9 @@ class UPGridModel : public QAbstractTableModel {
   void setSelectors(const ColumnSelectors& selectors);
   const ColumnSelectors& selectors() const { return selectors_; }
   void setMidiOutOpen(std::function<bool()> midiOutOpen) { midiOutOpen_ = std::move(midiOutOpen); }
+  // The background of a cell (by ID and column), or none for the grid's own; for comparing files.
+  using CellShade = std::function<QVariant(int id, int col)>;
+  void setCellShade(CellShade shade);
 
   // The text columns' sort keys of this grid's file, kept between sorts.
   GridSortKeys& sortKeys() { return sortKeys_; }
@@ -51,6 +54,7 @@ class UPGridModel : public QAbstractTableModel {
   std::vector<int> ids_;
   ColumnSelectors selectors_;
   std::function<bool()> midiOutOpen_;
+  CellShade shade_;
   std::array<Qt::Alignment, kGridColumnCount> alignments_{};
   GridSortKeys sortKeys_;
 };

@@ -21,7 +21,8 @@ class IDColumnDelegate : public QStyledItemDelegate {
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
-    option->backgroundBrush = option->palette.button();
+    const QVariant shade = index.data(Qt::BackgroundRole);  // a comparison marks the ID too
+    option->backgroundBrush = shade.isValid() ? shade.value<QBrush>() : option->palette.button();
   }
 };
 

@@ -41,6 +41,8 @@ class UPGridView : public QTableView {
   // last row; `copy` when Ctrl was held.
   void rowsDropped(const tarnwick::RowDrag& drag, int row, bool copy);
   void fileDropped(const QString& path);
+  // UPs dragged from the catalog's results (the payload of result_drag.h).
+  void catalogDropped(const QByteArray& payload, int row, bool copy);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -56,10 +58,13 @@ class UPGridView : public QTableView {
  private:
   struct DropTarget {
     std::optional<RowDrag> rows;
+    QByteArray catalog;  // UPs of the catalog, read from their files on the drop
+    int catalogCount = 0;
     QString file;
     int row = -1;
     bool copy = false;
-    bool accepted() const { return rows.has_value() || !file.isEmpty(); }
+    bool accepted() const { return rows.has_value() || !catalog.isEmpty() || !file.isEmpty(); }
+    bool takesRows() const { return rows.has_value() || !catalog.isEmpty(); }
   };
   DropTarget targetOf(const QDropEvent& event) const;
   bool judgeDrop(QDropEvent* event);

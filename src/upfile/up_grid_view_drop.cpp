@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "catalog/result_drag.h"
 #include "upfile/up_grid_view.h"
 
 namespace tarnwick {
@@ -27,6 +28,13 @@ UPGridView::DropTarget UPGridView::targetOf(const QDropEvent& event) const {
   // Only rows of the other grid: dropping on their own grid does nothing.
   if (payload.rows && payload.rows->sourceFile != file_) target.rows = std::move(payload.rows);
   target.file = payload.file;
+  if (data->hasFormat(QString::fromLatin1(kCatalogDragMimeType))) {
+    const QByteArray catalog = data->data(QString::fromLatin1(kCatalogDragMimeType));
+    if (const auto ups = DecodeCatalogDrag(catalog)) {
+      target.catalog = catalog;
+      target.catalogCount = static_cast<int>(ups->size());
+    }
+  }
   return target;
 }
 
@@ -71,6 +79,8 @@ void UPGridView::dropEvent(QDropEvent* event) {
   QTimer::singleShot(0, this, [this, target] {
     if (target.rows) {
       emit rowsDropped(*target.rows, target.row, target.copy);
+    } else if (!target.catalog.isEmpty()) {
+      emit catalogDropped(target.catalog, target.row, target.copy);
     } else {
       emit fileDropped(target.file);
     }
@@ -84,8 +94,9 @@ void UPGridView::scrollWhileDragging(int y) {
 }
 
 void UPGridView::showDropIndicator(const DropTarget& target) {
-  const int row = target.rows ? (target.row < 0 ? -1 : target.row) : -2;
-  const int framed = target.rows && target.copy ? static_cast<int>(target.rows->ids.size()) : 0;
+  const int row = target.takesRows() ? (target.row < 0 ? -1 : target.row) : -2;
+  const int dragged = target.rows ? static_cast<int>(target.rows->ids.size()) : target.catalogCount;
+  const int framed = target.takesRows() && target.copy ? dragged : 0;
   if (row == indicatorRow_ && framed == indicatorRows_) return;
   indicatorRow_ = row;
   indicatorRows_ = framed;

@@ -34,7 +34,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || { echo "FAIL: version $(field Version), expected $version"; exit 1; }
 depends=$(field Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6svg6 librtmidi libc6 libstdc++6; do
+for library in libqt6widgets6 libqt6svg6 libqt6sql6-sqlite librtmidi libc6 libstdc++6; do
   grep -q "$library" <<<"$depends" || { echo "FAIL: Depends lacks $library"; exit 1; }
 done
 

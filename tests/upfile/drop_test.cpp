@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 
+#include "catalog/result_drag.h"
 #include "upfile/drop_rules.h"
 #include "upfile/up_grid_view.h"
 #include "upfile/window_fixture.h"
@@ -57,8 +58,10 @@ bool Drop(QWidget* target, const QMimeData& data, QPoint at, Qt::KeyboardModifie
   QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, modifiers);
   QCoreApplication::sendEvent(target, &drop);
   QCoreApplication::processEvents();
-  // The pointer shows a copy for Ctrl and for files, a move-like insert otherwise.
-  const bool copy = modifiers.testFlag(Qt::ControlModifier) || data.hasUrls();
+  // The pointer shows a copy for Ctrl, for files and for the catalog's UPs, a move-like insert
+  // otherwise.
+  const bool copy = modifiers.testFlag(Qt::ControlModifier) || data.hasUrls() ||
+                    data.hasFormat(QString::fromLatin1(kCatalogDragMimeType));
   return drop.isAccepted() && shown == (copy ? Qt::CopyAction : Qt::MoveAction);
 }
 
@@ -198,6 +201,30 @@ class DropTest : public QObject {
     fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
     QVERIFY(Drop(fixture.find<QWidget>("fraUPFile", 0), *FileOf(other), middle));
     QCOMPARE(fixture.file(0).count, 5);
+  }
+
+  // UPs dragged from the catalog's results are read from their files and go in as one transfer
+  // of the grid, with its limits; a file that no longer holds a UP refuses the whole drop.
+  void catalogUPsDroppedOnAGridAreReadFromTheirFiles() {
+    WindowFixture fixture(5, 20);
+    const QString library = fixture.filePath("library.ups");
+    QVERIFY(testing::WriteSampleFile(library.toStdString(), 10, 5000));
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QString::fromLatin1(kCatalogDragMimeType), EncodeCatalogDrag({{library, 7}, {library, 2}}));
+    const std::vector<int> original = Marks(fixture.file(1));
+    QVERIFY(Drop(fixture.grid(1), *data, RowPoint(fixture.grid(1), 10)));
+    QCOMPARE(fixture.file(1).count, 22);
+    QCOMPARE(MarkOf(fixture.file(1).up(10)), 5007);
+    QCOMPARE(MarkOf(fixture.file(1).up(11)), 5002);
+    QCOMPARE(MarkOf(fixture.file(1).up(12)), 1010);
+    QTest::keyClick(fixture.grid(1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Marks(fixture.file(1)), original);
+
+    data->setData(QString::fromLatin1(kCatalogDragMimeType), EncodeCatalogDrag({{library, 2}, {library, 12}}));
+    QVERIFY(Drop(fixture.grid(1), *data, RowPoint(fixture.grid(1), 3)));
+    QCOMPARE(fixture.dialogs.messages().size(), qsizetype{1});
+    QVERIFY(fixture.dialogs.messages()[0].contains(QStringLiteral("no longer holds ID 12")));
+    QCOMPARE(Marks(fixture.file(1)), original);
   }
 };
 

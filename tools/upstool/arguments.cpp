@@ -49,7 +49,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const Argum
         return parsed;
       }
       const auto given = [&word](const auto& entry) { return entry.first == word; };
-      if (std::any_of(parsed.values.begin(), parsed.values.end(), given)) {
+      if (!Contains(rules.repeatable, word) && std::any_of(parsed.values.begin(), parsed.values.end(), given)) {
         parsed.error = "option '" + word + "' is given twice";
         return parsed;
       }

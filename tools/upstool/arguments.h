@@ -15,6 +15,7 @@ struct ArgumentRules {
   bool last_repeats = false;               // the last operand may be given any number of times
   std::vector<std::string_view> options;   // accepted options, e.g. {"--force"}
   std::vector<std::string_view> valued = {};  // options that take the next word, e.g. {"-o"}
+  std::vector<std::string_view> repeatable = {};  // valued options that may be given again
 };
 
 struct ParsedArguments {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "catalog_commands.h"
 #include "commands.h"
 #include "midi_commands.h"
 
@@ -28,6 +29,14 @@ constexpr CommandEntry kCommands[] = {
      "--sort by id, up, name, style, tempo or song; --large: 16 pt print for the stage; "
      "--force: replace OUT",
      tarnwick::upstool::RunSetListCommand},
+    {"find", "WORDS... [--in DIR]... [--csv]",
+     "scan the folders into the UP catalog (--in: these, else the stored ones) and print the UPs that fit "
+     "the words: name, style or song prefixes, name: style: song: tempo:120 tempo:100-120 style:D88",
+     tarnwick::upstool::RunFindCommand},
+    {"diff", "A B [--by-name] [--csv]",
+     "print the UPs that differ between two files, by ID (--by-name: by name), with the fields that do; "
+     "exit 0 identical, 1 different, 2 trouble",
+     tarnwick::upstool::RunDiffCommand},
     {"midi-ports", "", "list the numbered MIDI input and output devices",
      tarnwick::upstool::RunMidiPortsCommand},
     {"send-up", "ID --out N [--channel C] [--wait S]",
