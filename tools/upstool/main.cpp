@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "midi_commands.h"
+#include "stage_command.h"
 
 namespace {
 
@@ -27,6 +28,9 @@ constexpr CommandEntry kCommands[] = {
      "write a set list (ID, UP, Name, Style, Tempo, Song) as PDF, CSV or HTML by OUT's ending; "
      "--sort by id, up, name, style, tempo or song",
      tarnwick::upstool::RunSetListCommand},
+    {"stage", "FILE.tarnwick-set",
+     "print the entries of a set list as CSV (#, UP, Name, Style, Tempo, Song, Note), looked up in its .UPS file",
+     tarnwick::upstool::RunStageCommand},
     {"midi-ports", "", "list the numbered MIDI input and output devices",
      tarnwick::upstool::RunMidiPortsCommand},
     {"send-up", "ID --out N [--channel C] [--wait S]",
