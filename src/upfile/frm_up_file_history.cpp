@@ -64,6 +64,11 @@ std::unique_ptr<QMenu> frmUPFile::gridMenu(int file) {
   menu->addSeparator();
   menu->addAction(QStringLiteral("Print Set List…"), this, [this, file] { printSetList(file); });
   menu->addAction(QStringLiteral("Export Set List…"), this, [this, file] { exportSetList(file); });
+  menu->addSeparator();
+  QAction* toStage = menu->addAction(QStringLiteral("Add to Stage"), this, [this, file] {
+    emit addToStageRequested(file, SelectedIDs(grid(file), model(file).rowIDs()));
+  });
+  toStage->setObjectName(QStringLiteral("mnu_AddToStage_%1").arg(file));
   return menu;
 }
 
