@@ -81,6 +81,11 @@ void frmMain::CreateViews() {
   tone_[1] = addView(views.createTone(2, clientArea_), "frmTone_2");
   tone_[2] = addView(views.createTone(3, clientArea_), "frmTone_3");
   upFile_ = addView(views.createUPFile(clientArea_), "frmUPFile");
+  stage_ = addView(views.createStage(clientArea_), "frmStage");
+  views.watchCaption(stage_, [this](const QString& detail) {
+    stageCaption_ = detail;
+    refreshCaption();
+  });
   views.watchCaption(upFile_, [this](const QString& detail) {
     upFileCaption_ = detail;
     refreshCaption();
@@ -94,6 +99,7 @@ void frmMain::refreshCaption() {
   // Both views of the two files name them, with the mark of unsaved changes.
   const bool showsFiles = *view == View::UPFile || *view == View::DiskLink;
   if (showsFiles && !upFileCaption_.isEmpty()) caption += QStringLiteral(" - ") + upFileCaption_;
+  if (*view == View::Stage && !stageCaption_.isEmpty()) caption += QStringLiteral(" - ") + stageCaption_;
   setWindowTitle(caption);
 }
 
@@ -117,6 +123,7 @@ QWidget* frmMain::singleViewWindow(View view) const {
     case View::UPFile: return upFile_;
     case View::DiskLink: return diskLink_;
     case View::Keyboard: return keyboard_;
+    case View::Stage: return stage_;
     case View::Tone: break;
   }
   return nullptr;
@@ -188,7 +195,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::mnuMidiSetup_Click() {
   if (shell_.runMidiSetup) shell_.runMidiSetup(this);
-  for (QWidget* window : {tone_[0].data(), tone_[1].data(), tone_[2].data(), keyboard_.data()}) {
+  for (QWidget* window : {tone_[0].data(), tone_[1].data(), tone_[2].data(), keyboard_.data(), stage_.data()}) {
     if (window != nullptr) shell_.views.activateView(window);
   }
 }
@@ -224,7 +231,7 @@ void frmMain::runExitSequence() {
 
 // Each view stores its settings and hears that it closes, then goes.
 void frmMain::unloadViews() {
-  for (QPointer<QWidget>* view : {&diskLink_, &keyboard_, &tone_[0], &tone_[1], &tone_[2], &upFile_}) {
+  for (QPointer<QWidget>* view : {&stage_, &diskLink_, &keyboard_, &tone_[0], &tone_[1], &tone_[2], &upFile_}) {
     if (view->isNull()) continue;
     shell_.views.unloadView(view->data());
     QCloseEvent closing;

@@ -28,7 +28,7 @@ class frmMain : public QMainWindow {
   void PlaceOnScreen(QSize screen);
   void CreateViews();
 
-  // Switches to the view of a menu item ("mnuUPFile", "mnuDL", "mnuTone", "mnuKeyboard").
+  // Switches to the view of a menu item ("mnuUPFile", "mnuDL", "mnuTone", "mnuKeyboard", "mnuStage").
   // Nothing happens for the current item or an unknown name.
   void MenuChange(const QString& newItem);
   QString currentMenuItem() const { return currentItem_; }
@@ -67,8 +67,10 @@ class frmMain : public QMainWindow {
   std::array<QPointer<QWidget>, 3> tone_;
   QPointer<QWidget> upFile_;
   QPointer<QWidget> diskLink_;
+  QPointer<QWidget> stage_;
   QString currentItem_;
   QString upFileCaption_;
+  QString stageCaption_;
   bool exitDone_ = false;
 };
 

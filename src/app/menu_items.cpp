@@ -10,11 +10,12 @@ struct ViewEntry {
   const char* suffix;
 };
 
-constexpr std::array<ViewEntry, 4> kViews{{
+constexpr std::array<ViewEntry, 5> kViews{{
     {View::UPFile, "mnuUPFile", " - User Prog"},
     {View::DiskLink, "mnuDL", " - Disk Link"},
     {View::Tone, "mnuTone", " - Tone"},
     {View::Keyboard, "mnuKeyboard", " - Keyboard"},
+    {View::Stage, "mnuStage", " - Stage"},
 }};
 
 const ViewEntry& EntryOf(View view) {
@@ -43,6 +44,7 @@ View ViewFromActiveMenu(const QString& storedText) {
   if (storedText == QLatin1String("1")) return View::DiskLink;
   if (storedText == QLatin1String("2")) return View::Tone;
   if (storedText == QLatin1String("3")) return View::Keyboard;
+  if (storedText == QLatin1String("4")) return View::Stage;
   return View::UPFile;
 }
 

@@ -7,6 +7,7 @@
 #include "disklink/frm_dl.h"
 #include "keyboard/frm_keyboard.h"
 #include "midi/midi_api.h"
+#include "stage/frm_stage.h"
 #include "tone/frm_tone_browser.h"
 #include "tone/frm_tone_monitor.h"
 #include "upfile/frm_up_file.h"
@@ -105,7 +106,25 @@ QWidget* ProgramViews::createDiskLink(QWidget* parent) {
   return diskLink;
 }
 
+QWidget* ProgramViews::createStage(QWidget* parent) {
+  MidiApi* midi = &midi_;
+  StageMidi link{[midi] { return midi->hMidiOut() != 0; }, [midi](int id) { return midi->SendUPSelect(id); }};
+  stage_ = new frmStage(state_, dialogs_, ReadStageSettings(store_), std::move(link), parent);
+  frmStage* stage = stage_;
+  if (upFile_ != nullptr) {
+    frmUPFile* upFile = upFile_;
+    stage->setUPSOpener([upFile](const QString& path) { return upFile->openFileAt(0, path); });
+    QObject::connect(upFile_, &frmUPFile::addToStageRequested, stage,
+                     [stage](int file, const std::vector<int>& ids) { stage->addUPs(file, ids); });
+  }
+  midi_.setStageReceiver(stage);
+  QObject::connect(stage, &QObject::destroyed, &midi_, [midi] { midi->setStageReceiver(nullptr); });
+  stage->openAtStart();
+  return stage;
+}
+
 void ProgramViews::activateView(QWidget* view) {
+  if (stage_ != nullptr && view == stage_) stage_->activate();
   if (upFile_ != nullptr && view == upFile_) upFile_->activate();
   for (frmToneBrowser* browser : browsers_) {
     if (browser != nullptr && view == browser) browser->activate();
@@ -115,6 +134,13 @@ void ProgramViews::activateView(QWidget* view) {
 }
 
 void ProgramViews::unloadView(QWidget* view) {
+  if (stage_ != nullptr && view == stage_) {
+    WriteStageSettings(store_, stage_->settings());
+    store_.sync();
+    midi_.setStageReceiver(nullptr);
+    stage_ = nullptr;
+    return;
+  }
   if (unloadToneView(view)) {
     store_.sync();
     return;
@@ -137,9 +163,17 @@ void ProgramViews::unloadView(QWidget* view) {
   upFile_ = nullptr;
 }
 
-bool ProgramViews::confirmCloseAll() { return upFile_ == nullptr || upFile_->confirmCloseAll(); }
+bool ProgramViews::confirmCloseAll() {
+  if (stage_ != nullptr && !stage_->confirmClose()) return false;
+  return upFile_ == nullptr || upFile_->confirmCloseAll();
+}
 
 void ProgramViews::watchCaption(QWidget* view, std::function<void(const QString&)> onChange) {
+  if (stage_ != nullptr && view == stage_) {
+    QObject::connect(stage_, &frmStage::captionChanged, stage_, onChange);
+    onChange(stage_->caption());
+    return;
+  }
   if (upFile_ == nullptr || view != upFile_) return;
   AppState* state = &state_;
   auto detail = [state, onChange](const QString& caption) {

@@ -13,6 +13,7 @@ class SettingsStore;
 class UserDialogs;
 
 class frmKeyboard;
+class frmStage;
 class frmUPFile;
 class frmToneBrowser;
 class frmToneMonitor;
@@ -26,6 +27,7 @@ class ProgramViews : public ViewFactory {
   QWidget* createTone(int number, QWidget* parent) override;
   QWidget* createUPFile(QWidget* parent) override;
   QWidget* createDiskLink(QWidget* parent) override;
+  QWidget* createStage(QWidget* parent) override;
   void activateView(QWidget* view) override;
   void unloadView(QWidget* view) override;
   bool confirmCloseAll() override;
@@ -41,6 +43,7 @@ class ProgramViews : public ViewFactory {
   frmToneBrowser* browsers_[2] = {nullptr, nullptr};
   frmToneMonitor* monitor_ = nullptr;
   frmKeyboard* keyboard_ = nullptr;
+  frmStage* stage_ = nullptr;
 
   QWidget* createToneBrowser(bool drumSets, QWidget* parent);
   QWidget* createMonitor(QWidget* parent);

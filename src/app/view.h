@@ -5,6 +5,6 @@
 
 namespace tarnwick {
 
-enum class View : int { UPFile = 0, DiskLink = 1, Tone = 2, Keyboard = 3 };
+enum class View : int { UPFile = 0, DiskLink = 1, Tone = 2, Keyboard = 3, Stage = 4 };
 
 }  // namespace tarnwick

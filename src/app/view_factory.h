@@ -21,6 +21,11 @@ class ViewFactory {
   virtual QWidget* createTone(int number, QWidget* parent) = 0;
   virtual QWidget* createUPFile(QWidget* parent) = 0;    // frmUPFile; loads the files of the last run
   virtual QWidget* createDiskLink(QWidget* parent) = 0;  // frmDL, on its first use
+  // frmStage, made after frmUPFile (its set list may open a file there); none: a placeholder.
+  virtual QWidget* createStage(QWidget* parent) {
+    (void)parent;
+    return nullptr;
+  }
 
   // The window's own work when it is shown or the MIDI setup has changed (MIDI-dependent
   // controls, re-selecting the active UP, ...). Placement is the main window's job.

@@ -217,6 +217,9 @@ void MidiApi::reportInputLoss(std::uint64_t losses) {
 void MidiApi::deliver(const QueuedMessage& queued) {
   const IncomingMessage& message = queued.message;
   const MidiChannel channel = MidiChannel::fromZeroBased(message.channel);
+  if (stage_ != nullptr && activeMenu() == View::Stage && message.kind != IncomingMessage::Kind::Ignored) {
+    stage_->StageMessageReceived(message);
+  }
   switch (ReceiverFor(message.kind, activeMenu())) {
     case Receiver::Keyboard:
       if (keyboard_ == nullptr) return;
@@ -236,6 +239,8 @@ void MidiApi::deliver(const QueuedMessage& queued) {
       return;
     case Receiver::UPFile:
       deliverUPSelect(queued);
+      return;
+    case Receiver::Stage:  // handed over above
       return;
     case Receiver::None:
       return;

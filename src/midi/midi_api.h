@@ -59,6 +59,8 @@ class MidiApi : public QObject, private MidiInListener {
   void setMonitorReceiver(MonitorReceiver* receiver) { monitor_ = receiver; }
   // Gets the UP selects of the basic receive channel in the User Program view.
   void setUPSelectReceiver(UPSelectReceiver* receiver) { upSelect_ = receiver; }
+  // Gets the notes, controllers and program changes of every channel while the Stage view is active.
+  void setStageReceiver(StageReceiver* receiver) { stage_ = receiver; }
   // The last bank select received on a channel. While ProgramReceived runs, the bank that
   // preceded that program change on the wire, even if a later bank select has arrived since.
   std::uint8_t MidiInBankMSB(MidiChannel channel) const;
@@ -144,6 +146,7 @@ class MidiApi : public QObject, private MidiInListener {
   KeyboardReceiver* keyboard_ = nullptr;
   MonitorReceiver* monitor_ = nullptr;
   UPSelectReceiver* upSelect_ = nullptr;
+  StageReceiver* stage_ = nullptr;
   std::array<std::atomic<std::uint8_t>, 16> bankMSB_{};
   std::array<std::atomic<std::uint8_t>, 16> bankLSB_{};
   ProgramBank programBank_;

@@ -43,10 +43,12 @@ Receiver ReceiverFor(IncomingMessage::Kind kind, View view) {
     case Kind::Control:
       if (view == View::Tone) return Receiver::Monitor;
       if (view == View::Keyboard) return Receiver::Keyboard;
+      if (view == View::Stage) return Receiver::Stage;
       return Receiver::None;
     case Kind::Program:
       if (view == View::Tone) return Receiver::Monitor;
       if (view == View::UPFile) return Receiver::UPFile;
+      if (view == View::Stage) return Receiver::Stage;
       return Receiver::None;
     default:
       return Receiver::None;

@@ -26,12 +26,13 @@ struct IncomingMessage {
 // Reads a packed short message (status + data1 × 256 + data2 × 65536).
 IncomingMessage DecodeIncoming(std::uint32_t packed);
 
-enum class Receiver : std::uint8_t { None, Keyboard, Monitor, UPFile };
+enum class Receiver : std::uint8_t { None, Keyboard, Monitor, UPFile, Stage };
 
 // Notes go to the keyboard in every view; other controllers to the monitor in the Tone view and to
 // the keyboard in the Keyboard view; program changes to the monitor in the Tone view and to the UP
 // file window in the User Program view (which takes only UP selects). Bank select is remembered,
-// not handed to a window.
+// not handed to a window. In the Stage view, controllers and program changes go to the Stage view
+// (which also hears the notes, for its foot switch).
 Receiver ReceiverFor(IncomingMessage::Kind kind, View view);
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "midi/midi_in_routing.h"
 #include "midi/midi_types.h"
 
 namespace tarnwick {
@@ -44,6 +45,16 @@ class UPSelectReceiver {
 
  protected:
   ~UPSelectReceiver() = default;
+};
+
+// The Stage view: while it is the active view, every note, controller (bank select included) and
+// program change, for its foot switch triggers. Notes still reach the keyboard too.
+class StageReceiver {
+ public:
+  virtual void StageMessageReceived(const IncomingMessage& message) = 0;
+
+ protected:
+  ~StageReceiver() = default;
 };
 
 }  // namespace tarnwick

@@ -79,6 +79,9 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   bool redoChange(int file);
   // The context menu of a grid's rows: Undo and Redo naming the change, Print and Export Set List.
   std::unique_ptr<QMenu> gridMenu(int file);
+  // Opens `path` in `file` as a drop of that file on its grid would (the unsaved-changes question
+  // first); false when it was not opened.
+  bool openFileAt(int file, const QString& path);
   void setHelpPresenter(HelpPresenter presenter) { showHelp_ = std::move(presenter); }
   void setUPSelectSender(UPSelectSender sender) { upSelect_ = std::move(sender); }
   // What the window does each time it becomes the visible view: both grids select their active
@@ -132,6 +135,8 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
  signals:
   void captionChanged(const QString& caption);
   void gridRefreshed(int file);
+  // "Add to Stage" in a grid's menu: the selected UPs of `file`, in the grid's order.
+  void addToStageRequested(int file, const std::vector<int>& ids);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -18,6 +18,12 @@ void frmUPFile::runFileCommand(int file, FileCommands::Outcome outcome) {
   parkFocus();
 }
 
+bool frmUPFile::openFileAt(int file, const QString& path) {
+  const FileCommands::Outcome outcome = files_.OpenPath(file, path);
+  runFileCommand(file, outcome);
+  return outcome == FileCommands::Outcome::Replaced;
+}
+
 void frmUPFile::onNew(int file) { runFileCommand(file, files_.New(file)); }
 
 void frmUPFile::onOpen(int file) { runFileCommand(file, files_.Open(file)); }

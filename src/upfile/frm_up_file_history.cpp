@@ -69,6 +69,11 @@ std::unique_ptr<QMenu> frmUPFile::gridMenu(int file) {
   QAction* large = menu->addAction(QStringLiteral("Large Print"), this, [this](bool on) { largeSetList_ = on; });
   large->setCheckable(true);
   large->setChecked(largeSetList_);
+  menu->addSeparator();
+  QAction* toStage = menu->addAction(QStringLiteral("Add to Stage"), this, [this, file] {
+    emit addToStageRequested(file, SelectedIDs(grid(file), model(file).rowIDs()));
+  });
+  toStage->setObjectName(QStringLiteral("mnu_AddToStage_%1").arg(file));
   return menu;
 }
 

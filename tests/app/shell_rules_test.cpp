@@ -45,11 +45,12 @@ TEST(ViewPlacement, CentredOnlyWhenTheMainWindowIsLargerThanTheViewsNeed) {
   EXPECT_EQ(narrow[2], QRect(880, 0, 120, 692));
 }
 
-TEST(StoredView, OnlyOneToThreeNameAnotherViewThanTheUserProgramView) {
+TEST(StoredView, OnlyOneToFourNameAnotherViewThanTheUserProgramView) {
   EXPECT_EQ(ViewFromActiveMenu("1"), View::DiskLink);
   EXPECT_EQ(ViewFromActiveMenu("2"), View::Tone);
   EXPECT_EQ(ViewFromActiveMenu("3"), View::Keyboard);
-  for (const char* other : {"0", "4", "-1", "", " 2", "2.0", "Tone"}) {
+  EXPECT_EQ(ViewFromActiveMenu("4"), View::Stage);
+  for (const char* other : {"0", "5", "-1", "", " 2", "2.0", "Tone"}) {
     EXPECT_EQ(ViewFromActiveMenu(other), View::UPFile) << other;
   }
 }

@@ -156,11 +156,11 @@ class ShellTest : public QObject {
     run.views.activated.clear();
     run.item("mnuMidiSetup")->trigger();
     QCOMPARE(run.setupRuns, 1);
-    QCOMPARE(run.views.activated, kToneViews + QStringList{"frmKeyboard"});
+    QCOMPARE(run.views.activated, (kToneViews + QStringList{"frmKeyboard", "frmStage"}));
   }
 
   void storedActiveMenuChoosesTheFirstView() {
-    for (const auto& [stored, caption] : {std::pair{"3", "Tarnwick - Keyboard"}, {"7", "Tarnwick - User Prog"}}) {
+    for (const auto& [stored, caption] : {std::pair{"3", "Tarnwick - Keyboard"}, {"4", "Tarnwick - Stage"}, {"7", "Tarnwick - User Prog"}}) {
       Run run;
       run.seedClosedPorts().seed({{"Main/ActiveMenu", stored}}).start();
       QCOMPARE(run.window->windowTitle(), QString::fromLatin1(caption));
@@ -225,7 +225,7 @@ class ShellTest : public QObject {
     QCOMPARE(run.stored("Main/ActiveMenu"), QStringLiteral("3"));
     QVERIFY(run.midi.hMidiIn() == 0 && run.midi.hMidiOut() == 0);
     QCOMPARE(run.service.openInPorts() + run.service.openOutPorts(), 0);
-    QCOMPARE(run.views.unloaded, QStringList{"frmKeyboard"} + kToneViews + QStringList{"frmUPFile"});
+    QCOMPARE(run.views.unloaded, (QStringList{"frmStage", "frmKeyboard"} + kToneViews + QStringList{"frmUPFile"}));
   }
 };
 

@@ -8,6 +8,7 @@
 #include "catalog_commands.h"
 #include "commands.h"
 #include "midi_commands.h"
+#include "stage_command.h"
 
 namespace {
 
@@ -37,6 +38,9 @@ constexpr CommandEntry kCommands[] = {
      "print the UPs that differ between two files, by ID (--by-name: by name), with the fields that do; "
      "exit 0 identical, 1 different, 2 trouble",
      tarnwick::upstool::RunDiffCommand},
+    {"stage", "FILE.tarnwick-set",
+     "print the entries of a set list as CSV (#, UP, Name, Style, Tempo, Song, Note), looked up in its .UPS file",
+     tarnwick::upstool::RunStageCommand},
     {"midi-ports", "", "list the numbered MIDI input and output devices",
      tarnwick::upstool::RunMidiPortsCommand},
     {"send-up", "ID --out N [--channel C] [--wait S]",
