@@ -128,7 +128,8 @@ QString FileCommands::chooseSaveAsPath(int file) {
     if (chosen.isEmpty()) return {};
     chosenPath = SaveAsPath(chosen);
     if (chosenPath.isEmpty()) return {};
-    if (chosenPath != path(1 - file)) return chosenPath;
+    // Also under another name (a link): the other grid's file is the same file on the disk.
+    if (chosenPath != path(1 - file) && !SameFile(Utf8(chosenPath), Utf8(path(1 - file)))) return chosenPath;
     dialogs_.showMessage(AlreadyOpenMessage(chosenPath), QString::fromLatin1(kSaveAsTitle),
                          UserDialogs::Icon::Exclamation);
   }

@@ -198,11 +198,13 @@ class FrmUPFileTest : public QObject {
   void saveAsToTheOtherGridsPathIsRefusedAndAskedAgain() {
     WindowFixture fixture(4, 2);
     const QString other = fixture.filePath("file1.ups");
-    fixture.dialogs.fileNames = {fixture.filePath("file1.txt"), fixture.filePath("copy.dat")};
+    const QString alias = fixture.filePath("alias.ups");  // the same file through a link
+    QVERIFY(QFile::link(other, alias));
+    fixture.dialogs.fileNames = {fixture.filePath("file1.txt"), alias, fixture.filePath("copy.dat")};
     fixture.press("cmd_FileSaveAs", 0);
     const QString refused = "\r\n\r\nIs already open in the other Grid\r\n\r\nChose another Filename, Please";
-    QCOMPARE(fixture.dialogs.messages(), QStringList{other + refused});
-    QCOMPARE(fixture.dialogs.shown.size(), std::size_t{3});  // asked again, starting at the refused path
+    QCOMPARE(fixture.dialogs.messages(), (QStringList{other + refused, alias + refused}));
+    QCOMPARE(fixture.dialogs.shown.size(), std::size_t{5});  // asked again, starting at the refused path
     QCOMPARE(fixture.dialogs.shown[1].title, QStringLiteral("File Save As"));
     QCOMPARE(fixture.dialogs.shown[2].text, other);
     QCOMPARE(fixture.text("txt_UPS_FileName", 0), QStringLiteral("copy.ups"));
