@@ -39,6 +39,7 @@ TEST(CatalogCommandsTest, FindScansTheFoldersAndPrintsTheHits) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "file,id,up,name,style,tempo,song");
   EXPECT_EQ(RunUpstool({"find", "tempo:fast"}).exit_code, kExitUsage);
+  EXPECT_EQ(RunUpstool({"find", "x", "--in", files.file("nowhere")}).exit_code, kExitFailure);
   unsetenv("XDG_DATA_HOME");
 }
 

@@ -28,15 +28,26 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
   return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-std::vector<std::string> FoldersToScan(CatalogDb& catalog, const ParsedArguments& parsed) {
-  std::vector<std::string> folders;
-  CatalogStore store(catalog);
+// The folders named with --in (kept for the next runs), or the stored ones. A named folder that
+// does not exist is refused before anything is stored.
+bool FoldersToScan(CatalogDb& catalog, const ParsedArguments& parsed, std::vector<std::string>& folders,
+                   std::ostream& err) {
+  QStringList named;
   for (const auto& [option, value] : parsed.values) {
-    const QString folder = QDir::cleanPath(QFileInfo(QString::fromStdString(value)).absoluteFilePath());
+    const QFileInfo folder(QString::fromStdString(value));
+    if (!folder.isDir()) {
+      err << "upstool find: no folder " << value << '\n';
+      return false;
+    }
+    named << QDir::cleanPath(folder.absoluteFilePath());
+  }
+  CatalogStore store(catalog);
+  for (const QString& folder : named) {
     store.addFolder(folder);
     folders.push_back(folder.toStdString());
   }
-  return folders.empty() ? StoredFolders(catalog) : folders;
+  if (folders.empty()) folders = StoredFolders(catalog);
+  return true;
 }
 
 void PrintHit(std::ostream& out, const CatalogHit& hit, bool csv) {
@@ -75,8 +86,10 @@ int RunFindCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (!opened.message.isEmpty()) err << "upstool find: " << OneLine(opened.message.toStdString()) << '\n';
   if (!opened.ok) return kExitFailure;
 
+  std::vector<std::string> folders;
+  if (!FoldersToScan(catalog, parsed, folders, err)) return kExitFailure;
   ScanControl control;
-  const ScanReport scan = ScanFolders(catalog, FoldersToScan(catalog, parsed), control);
+  const ScanReport scan = ScanFolders(catalog, folders, control);
   if (!scan.error.isEmpty()) {
     err << "upstool find: the catalog could not be written: " << scan.error.toStdString() << '\n';
     return kExitFailure;
