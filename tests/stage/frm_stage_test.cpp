@@ -18,6 +18,7 @@
 #include "stage_test_files.h"
 #include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
+#include "updata/file_history.h"
 #include "upfile/drop_rules.h"
 #include "upfile/frm_up_file.h"
 
@@ -128,6 +129,10 @@ class FrmStageTest : public QObject {
     rig.stage->addUPs(1, {0});
     QCOMPARE(rig.dialogs.shown.back().text, QStringLiteral("This set list plays the UPs of Gig.UPS; these UPs are from Other.UPS."));
     QCOMPARE(rig.names().size(), 5);
+    // A UP deleted in the UP file window moves the songs behind it: the view finds them again.
+    QVERIFY(RemoveRecordsAt(rig.state.up.files[0], {0}));
+    rig.stage->activate();
+    QCOMPARE(rig.column(StageColumn::UP), (Texts{"A13 moved", "A15 moved", "missing", "A11 moved", "A12 moved"}));
   }
 
   void notesSaveAndOpenWithMovedAndMissingEntries() {
