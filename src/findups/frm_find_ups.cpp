@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -113,6 +114,19 @@ void FrmFindUPs::buildResultsTable() {
   for (const int col : {CatalogResultsModel::kID, CatalogResultsModel::kUP, CatalogResultsModel::kTempo})
     table_->setColumnWidth(col, 56);
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { onActivated(index.row()); });
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table_, &QTableView::customContextMenuRequested, this, &FrmFindUPs::offerResultsMenu);
+}
+
+// The results' right-click menu: the selected UPs go to the Stage view's set list.
+void FrmFindUPs::offerResultsMenu(const QPoint& at) {
+  std::vector<CatalogHit> hits;
+  for (const QModelIndex& index : table_->selectionModel()->selectedRows()) hits.push_back(results_->hit(index.row()));
+  QMenu menu(this);
+  QAction* toStage = menu.addAction(QStringLiteral("Add to Stage"));
+  toStage->setObjectName(QStringLiteral("mnu_FindAddToStage"));
+  toStage->setEnabled(!hits.empty());
+  if (menu.exec(table_->viewport()->mapToGlobal(at)) == toStage) emit addToStageRequested(hits);
 }
 
 void FrmFindUPs::openCatalog() {

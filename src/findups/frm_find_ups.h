@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include "catalog/catalog_search.h"
 
 class QLabel;
 class QLineEdit;
@@ -43,6 +46,7 @@ class FrmFindUPs : public QWidget {
 
  signals:
   void openRequested(const QString& path, int id);
+  void addToStageRequested(const std::vector<CatalogHit>& hits);  // from the results' menu
   void scanFinished();
 
  protected:
@@ -60,6 +64,7 @@ class FrmFindUPs : public QWidget {
   void onScanFinished();
   void onRemoveFolder();
   void onActivated(int row);
+  void offerResultsMenu(const QPoint& at);
   void showStatus(const QString& text);
 
   std::unique_ptr<CatalogDb> catalog_;

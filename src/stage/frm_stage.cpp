@@ -106,7 +106,7 @@ QWidget* frmStage::buildCommandRow() {
   command("cmd_StageSaveAs", "Save As…", "Ctrl+Shift+S", "Save the set list under another name",
           &frmStage::saveSetListAs);
   command("cmd_StagePrint", "Print…", "Ctrl+P", "Print the set list with its notes", &frmStage::printSetList);
-  command("cmd_StageExport", "Export…", "Ctrl+E", "Export the set list as PDF, CSV or HTML", &frmStage::exportSetList);
+  command("cmd_StageExport", "Export…", "Ctrl+E", "Export the set list as PDF or CSV", &frmStage::exportSetList);
   setListName_ = new QLabel(row);
   setListName_->setObjectName(QStringLiteral("lbl_SetListName"));
   layout->addWidget(setListName_, 1);

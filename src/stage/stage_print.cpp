@@ -1,39 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing and exporting the set list, notes included. The view's titled columns and rows go to
-// the set list pages through one hand-over; CSV carries every column as it is.
+// Printing and exporting the set list, notes included: the view's titled columns and rows go to
+// the printed pages (at the large size, to be read on a stand) and to PDF or CSV files.
 #include <QDate>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrinter>
 
-#include "setlist/set_list_file.h"
+#include "app/app_state.h"
+#include "setlist/page_painter.h"
 #include "stage/frm_stage.h"
 #include "stage/stage_export.h"
 #include "stage/stage_model.h"
-#include "ui/hourglass.h"
-#include "ui/user_dialogs.h"
-#include "updata/atomic_file.h"
-#include "upfile/set_list_painter.h"
+#include "upfile/set_list_output.h"
 
 namespace tarnwick {
 namespace {
-
-// The hand-over to the set list pages. Their columns are fixed (ID, UP, Name, Style, Tempo,
-// Song): the set position fills the ID column, and a note follows its song's name.
-SetList AsPagedSetList(const StageTable& table) {
-  SetList list{table.title.toStdString(), QDate::currentDate().toString(Qt::ISODate).toStdString(), {}};
-  const auto text = [](const QStringList& row, StageColumn column) {
-    return row.value(static_cast<int>(column)).toStdString();
-  };
-  for (const QStringList& row : table.rows) {
-    std::string name = text(row, StageColumn::Name);
-    if (const std::string note = text(row, StageColumn::Note); !note.empty()) name += " — " + note;
-    list.entries.push_back({row.value(0).toInt(), row.value(static_cast<int>(StageColumn::Tempo)).toInt(),
-                            text(row, StageColumn::UP), name, text(row, StageColumn::Style),
-                            text(row, StageColumn::Song)});
-  }
-  return list;
-}
 
 StageTable TableOf(const StageModel& model, const QString& path) {
   std::vector<StageRow> rows;
@@ -41,39 +20,37 @@ StageTable TableOf(const StageModel& model, const QString& path) {
   return MakeStageTable(path.isEmpty() ? QStringLiteral("Set list") : QFileInfo(path).completeBaseName(), rows);
 }
 
+// The pages show every column; the name is the one read from afar.
+PageTable PagesOf(const StageTable& table) {
+  PageTable pages{table.title.toStdString(), QDate::currentDate().toString(Qt::ISODate).toStdString(), {}, {}};
+  for (int column = 0; column < table.columns.size(); ++column) {
+    const auto which = static_cast<StageColumn>(column);
+    pages.columns.push_back({table.columns[column].toStdString(), which == StageColumn::Number || which == StageColumn::Tempo,
+                             which == StageColumn::Name});
+  }
+  for (const QStringList& row : table.rows) {
+    std::vector<std::string> texts;
+    for (const QString& text : row) texts.push_back(text.toStdString());
+    pages.rows.push_back(std::move(texts));
+  }
+  return pages;
+}
+
 }  // namespace
 
 void frmStage::printSetList() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("Print Set List"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  Hourglass busy;
-  if (!PaintSetList(printer, LayOutSetList(AsPagedSetList(TableOf(*model_, list_.path()))))) {
-    dialogs_.showMessage(QStringLiteral("The set list could not be printed."));
-  }
+  PrintSetListPages(this, dialogs_, PagesOf(TableOf(*model_, list_.path())), PrintSize::Large);
 }
 
 void frmStage::exportSetList() {
-  const QString source = list_.path();
-  const QString start = source.isEmpty() ? QString() : QFileInfo(source).path() + u'/' + QFileInfo(source).completeBaseName() + ".pdf";
-  const QString path = dialogs_.saveFileName(QStringLiteral("Export Set List"), start,
-                                             {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)"),
-                                              QStringLiteral("HTML (*.html)")});
-  if (path.isEmpty()) return;
-  const SetListFormat format = SetListFormatOf(path.toStdString());
-  if (format == SetListFormat::None) {
-    dialogs_.showMessage(QStringLiteral("A set list is exported as a .pdf, .csv or .html file: ") + path);
-    return;
-  }
   const StageTable table = TableOf(*model_, list_.path());
-  const std::string bytes = format == SetListFormat::Csv ? StageCsv(table)
-                                                          : RenderSetList(AsPagedSetList(table), format, kPaperA4);
-  const ByteChunk chunk{bytes.data(), bytes.size()};
-  std::string error;
-  if (!WriteFileAtomically(path.toStdString(), {&chunk, 1}, &error)) {
-    dialogs_.showMessage(QStringLiteral("Error Saving File: ") + path + QStringLiteral("\r\n\r\n") + QString::fromStdString(error));
-  }
+  std::vector<std::string> openFiles;
+  for (const UPFile& slot : state_.up.files) openFiles.push_back(slot.path);
+  ExportSetListFile(dialogs_, list_.path(), {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)")}, openFiles,
+                    [&](SetListFormat format, PaperKind paper) {
+                      return format == SetListFormat::Csv ? StageCsv(table)
+                                                          : PageTablePdf(PagesOf(table), paper, PrintSize::Large);
+                    });
 }
 
 }  // namespace tarnwick

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "catalog/catalog_search.h"
 #include "midi/midi_receivers.h"
 #include "upfile/file_commands.h"
 #include "upfile/grid_columns.h"
@@ -124,6 +125,7 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   // Opens `path` in the pane the Find window was opened for (asking about unsaved changes
   // first, and not reloading a file that is open there unchanged) and selects UP `id`.
   void openCatalogHit(const QString& path, int id);
+  void addCatalogHitsToStage(const std::vector<CatalogHit>& hits);
 
   // Comparing the two files (frm_up_file_compare.cpp): the "Compare" box colours the cells that
   // differ from the same ID in the other file; F7 and Shift+F7 jump to the next and previous UP
@@ -201,7 +203,6 @@ class frmUPFile : public QWidget, public UPSelectReceiver {
   SetList setListOf(int file) const;
   void printSetList(int file);
   void exportSetList(int file);
-  bool exportTargetAllowed(const QString& path);
 
   // following the instrument (frm_up_file_follow.cpp)
   void buildFollowBox();

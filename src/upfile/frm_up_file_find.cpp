@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The UP file window's side of the catalog: the "Find UPs" window opened for a pane, a result
 // opened in that pane with its UP selected, and results dropped on a grid as a transfer.
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -50,6 +51,7 @@ void frmUPFile::openFindUPs(int file) {
   if (find_ == nullptr) {
     find_ = new FrmFindUPs(catalogPath_, this);
     connect(find_, &FrmFindUPs::openRequested, this, &frmUPFile::openCatalogHit);
+    connect(find_, &FrmFindUPs::addToStageRequested, this, &frmUPFile::addCatalogHitsToStage);
   }
   find_->setWindowTitle(QStringLiteral("Find UPs - File %1").arg(file));
   find_->show();
@@ -64,13 +66,31 @@ void frmUPFile::openCatalogHit(const QString& path, int id) {
     runFileCommand(file, files_.OpenPath(file, path));
     if (!SameFile(files_.path(file), path)) return;  // cancelled, or the file did not load (and said why)
   }
-  activeFile_ = file;
+  touchGrid(file);
   if (model(file).rowOfID(id) < 0) clearFilter(file);  // the UP must be seen to be selected
   SelectUPByID(file, id);
   readSelection(file);
   window()->raise();
   window()->activateWindow();
   parkFocus();
+}
+
+// Found UPs join the Stage view's set list as UPs of the files open here, which the set list can
+// play; a UP of a file not open is refused with a word, and nothing is added.
+void frmUPFile::addCatalogHitsToStage(const std::vector<CatalogHit>& hits) {
+  std::array<std::vector<int>, 2> ids;
+  for (const CatalogHit& hit : hits) {
+    const int file = SameFile(files_.path(0), hit.path) ? 0 : SameFile(files_.path(1), hit.path) ? 1 : -1;
+    if (file < 0 || hit.id >= upFile(file).count) {
+      dialogs_.showMessage(QStringLiteral("Add to Stage takes the UPs of the files open in File 0 or File 1: "
+                                          "open %1 first.").arg(QDir::toNativeSeparators(hit.path)));
+      return;
+    }
+    ids[static_cast<std::size_t>(file)].push_back(hit.id);
+  }
+  for (int file = 0; file < 2; ++file) {
+    if (!ids[static_cast<std::size_t>(file)].empty()) emit addToStageRequested(file, ids[static_cast<std::size_t>(file)]);
+  }
 }
 
 void frmUPFile::dropCatalogUPs(int target, const QByteArray& payload, int row, bool copy) {

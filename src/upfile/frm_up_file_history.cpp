@@ -3,19 +3,14 @@
 // menu), and the set lists printed or exported from that menu.
 #include <QDate>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "app/app_state.h"
-#include "setlist/page_painter.h"
 #include "setlist/set_list_file.h"
-#include "ui/hourglass.h"
 #include "ui/undo_shortcuts.h"
-#include "updata/atomic_file.h"
 #include "updata/ups_file.h"
 #include "upfile/frm_up_file.h"
+#include "upfile/set_list_output.h"
 #include "upfile/up_file_pane.h"
 #include "upfile/up_grid_model.h"
 #include "upfile/up_grid_view.h"
@@ -91,52 +86,17 @@ SetList frmUPFile::setListOf(int file) const {
 }
 
 void frmUPFile::printSetList(int file) {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("Print Set List"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  Hourglass busy;
-  if (!PaintPageTable(printer, SetListPageTable(setListOf(file)), largeSetList_ ? PrintSize::Large : PrintSize::Normal)) {
-    dialogs_.showMessage(QStringLiteral("The set list could not be printed."));
-  }
-}
-
-// A set list replaces no open UP file, and an existing file only once the user says so.
-bool frmUPFile::exportTargetAllowed(const QString& path) {
-  const std::string target = path.toStdString();
-  for (const UPFile& slot : state_.up.files) {
-    if (!slot.path.empty() && SameFile(slot.path, target)) {
-      dialogs_.showMessage(QStringLiteral("Error Saving File: ") + path +
-                           QStringLiteral("\r\n\r\nA set list cannot replace an open UP file."));
-      return false;
-    }
-  }
-  if (!PathTaken(target)) return true;
-  return dialogs_.askYesNo(path + QStringLiteral("\r\n\r\nExist, Overwrite?"), QStringLiteral("Export Set List"),
-                           UserDialogs::Icon::Question) == UserDialogs::Answer::Yes;
+  PrintSetListPages(this, dialogs_, SetListPageTable(setListOf(file)), largeSetList_ ? PrintSize::Large : PrintSize::Normal);
 }
 
 void frmUPFile::exportSetList(int file) {
-  const QString source = QString::fromStdString(state_.up.files[static_cast<std::size_t>(file)].path);
-  const QString start = source.isEmpty() ? QString() : QFileInfo(source).path() + u'/' + QFileInfo(source).completeBaseName() + ".pdf";
-  const QString path = dialogs_.saveFileName(QStringLiteral("Export Set List"), start,
-                                             {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)"),
-                                              QStringLiteral("HTML (*.html)")});
-  if (path.isEmpty()) return;
-  const SetListFormat format = SetListFormatOf(path.toStdString());
-  if (format == SetListFormat::None) {
-    dialogs_.showMessage(QStringLiteral("A set list is exported as a .pdf, .csv or .html file: ") + path);
-    return;
-  }
-  if (!exportTargetAllowed(path)) return;
-  Hourglass busy;
-  const PaperKind paper = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PaperKind::Letter : PaperKind::A4;
-  const std::string bytes = RenderSetList(setListOf(file), format, paper, largeSetList_ ? PrintSize::Large : PrintSize::Normal);
-  const ByteChunk chunk{bytes.data(), bytes.size()};
-  std::string error;
-  if (bytes.empty() || !WriteFileAtomically(path.toStdString(), {&chunk, 1}, &error)) {
-    dialogs_.showMessage(QStringLiteral("Error Saving File: ") + path);
-  }
+  const SetList list = setListOf(file);
+  const PrintSize size = largeSetList_ ? PrintSize::Large : PrintSize::Normal;
+  std::vector<std::string> openFiles;
+  for (const UPFile& slot : state_.up.files) openFiles.push_back(slot.path);
+  ExportSetListFile(dialogs_, QString::fromStdString(state_.up.files[static_cast<std::size_t>(file)].path),
+                    {QStringLiteral("PDF (*.pdf)"), QStringLiteral("CSV (*.csv)"), QStringLiteral("HTML (*.html)")},
+                    openFiles, [&](SetListFormat format, PaperKind paper) { return RenderSetList(list, format, paper, size); });
 }
 
 }  // namespace tarnwick

@@ -16,6 +16,7 @@
 #include "stage/frm_stage.h"
 #include "stage/stage_model.h"
 #include "stage_test_files.h"
+#include "support/needs.h"
 #include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 #include "updata/file_history.h"
@@ -143,6 +144,15 @@ class FrmStageTest : public QObject {
     rig.dialogs.fileNames = {rig.setFile("gig")};
     QVERIFY(rig.stage->saveSetListAs());
     QCOMPARE(rig.stage->caption(), QStringLiteral("gig.tarnwick-set"));
+    // The exported pages carry the notes.
+    TARNWICK_QNEED(std::system("command -v pdftotext >/dev/null 2>&1") == 0, "pdftotext is not installed");
+    rig.dialogs.fileNames = {rig.setFile("gig.pdf")};
+    rig.stage->exportSetList();
+    QVERIFY(std::system(("pdftotext " + rig.setFile("gig.pdf").toStdString() + " " + rig.folder.file("gig.txt")).c_str()) == 0);
+    QFile text(QString::fromStdString(rig.folder.file("gig.txt")));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QByteArray printed = text.readAll();
+    QVERIFY2(printed.contains("Rock94") && printed.contains("intro B") && printed.contains("Note"), printed.constData());
     // The UP file changes behind the list's back: UPs move, one goes.
     UPFile changed;
     QVERIFY(testing::SaveNamedUPs(changed, rig.folder.file("Gig.UPS"), {"Ballad", "Intro", "Waltz", "Rock94"}));

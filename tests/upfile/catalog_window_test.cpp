@@ -58,6 +58,21 @@ class CatalogWindowTest : public QObject {
     QCOMPARE(fixture.text("txt_UPS_FileName", 1), QStringLiteral("Found.UPS"));
   }
 
+  void foundUPsGoToTheStageOnlyFromAnOpenFile() {
+    WindowFixture fixture(3, 4);
+    QSignalSpy added(fixture.window.get(), &frmUPFile::addToStageRequested);
+    const QString file1 = QString::fromStdString(fixture.file(1).path);
+    fixture.window->addCatalogHitsToStage({{file1, 2}, {file1, 0}});
+    QCOMPARE(added.size(), 1);
+    QCOMPARE(added[0][0].toInt(), 1);
+    QCOMPARE(added[0][1].value<std::vector<int>>(), (std::vector<int>{2, 0}));
+
+    fixture.window->addCatalogHitsToStage({{file1, 1}, {fixture.filePath("Elsewhere.UPS"), 1}});
+    QCOMPARE(added.size(), 1);  // nothing of a file that is not open, and a word why
+    QCOMPARE(fixture.dialogs.messages().size(), 1);
+    QVERIFY(fixture.dialogs.messages()[0].contains(QStringLiteral("Elsewhere.UPS")));
+  }
+
   void compareColoursFollowEditsAndUndo() {
     WindowFixture fixture(5, 3);  // the same names and tempos; File 0 has two more IDs
     fixture.window->setCompare(true);
