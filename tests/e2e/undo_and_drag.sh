@@ -99,7 +99,7 @@ read -r gx gy gw gh < <($a11y find "File 0 UPs" table)
 drag_to_target() {
   xdotool mousemove "$sx" "$sy" mousedown 1
   sleep 0.3
-  xdotool mousemove $((gx + gw + 15)) "$sy"  # leaving the grid with the button held starts the drag
+  xdotool mousemove $((gx + gw + 15)) "$sy"  # moving past the drag distance with the button held starts the drag
   sleep 0.3
   xdotool mousemove $((tx - 10)) "$ty"
   sleep 0.3

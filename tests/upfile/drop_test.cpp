@@ -124,30 +124,6 @@ class DropTest : public QObject {
     QVERIFY(!fixture.state.history[1].Modified());
   }
 
-  // A dropped .UPS file opens as Open would: unsaved changes are asked about first, Cancel keeps
-  // everything.
-  void aDroppedFileOpensAfterTheUnsavedQuestion() {
-    WindowFixture fixture(4, 3);
-    fixture.selectRows(0, 0, 0);
-    fixture.press("cmd_Grid_frmUPFile_UP_Delete", 0);
-    QCOMPARE(fixture.file(0).count, 3);
-    const QString other = fixture.filePath("file1.ups");
-
-    QVERIFY(Drop(fixture.grid(0)->viewport(), *FileOf(other), RowPoint(fixture.grid(0), 1)));
-    QCOMPARE(fixture.dialogs.shown.size(), std::size_t{1});
-    QCOMPARE(fixture.dialogs.shown[0].kind, testing::RecordingDialogs::Kind::SaveDiscardCancel);
-    QCOMPARE(fixture.file(0).count, 3);
-    QVERIFY(fixture.state.history[0].Modified());
-
-    fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
-    QVERIFY(Drop(fixture.grid(0)->viewport(), *FileOf(other), RowPoint(fixture.grid(0), 1)));
-    QCOMPARE(fixture.file(0).count, 3);
-    QCOMPARE(MarkOf(fixture.file(0).up(0)), 1000);
-    QCOMPARE(QString::fromStdString(fixture.file(0).path), other);
-    QVERIFY(!fixture.state.history[0].Modified());
-    QCOMPARE(fixture.text("txt_UPS_FileName", 0), QStringLiteral("file1.ups"));
-  }
-
   // As in any Qt view: a press on the selection that moves past the drag distance, on any path,
   // drags the rows; a press elsewhere selects a block; a press released in place selects a row.
   void aPressOnTheSelectionDragsOnceItMovesFarEnough() {
@@ -180,7 +156,8 @@ class DropTest : public QObject {
     QCOMPARE(drags.count(), 1);
   }
 
-  // An empty file, or a grid filtered to no rows, is hidden: its pane takes the drop instead.
+  // An empty file, or a grid filtered to no rows, is hidden: its pane takes the drop instead. A
+  // dropped file asks about unsaved changes first, as Open does.
   void aPaneWithoutRowsTakesRowsAndFiles() {
     WindowFixture fixture(5, -1);
     QWidget* emptyPane = fixture.find<QWidget>("fraUPFile", 1);
@@ -201,6 +178,13 @@ class DropTest : public QObject {
     fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
     QVERIFY(Drop(fixture.find<QWidget>("fraUPFile", 0), *FileOf(other), middle));
     QCOMPARE(fixture.file(0).count, 5);
+    QCOMPARE(fixture.dialogs.shown.back().kind, testing::RecordingDialogs::Kind::SaveDiscardCancel);
+
+    // On a grid, too, a file manager's drop opens the file, as Open would.
+    fixture.dialogs.answers.push_back(UserDialogs::Answer::Discard);
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *FileOf(other), RowPoint(fixture.grid(1), 0)));
+    QCOMPARE(Marks(fixture.file(1)), (std::vector<int>{0, 1, 2, 3, 4}));
+    QCOMPARE(fixture.text("txt_UPS_FileName", 1), QStringLiteral("file0.ups"));
   }
 
   // UPs dragged from the catalog's results are read from their files and go in as one transfer

@@ -243,16 +243,15 @@ class UPEditingTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(service.sentText(), (Lines{"BC 00 78", "BC 20 00", "CC 01"}));
     service.clearSent();
-    QLineEdit* filter = fixture.filter(1, 2);
-    filter->setFocus();
-    QTest::keyClick(filter, Qt::Key_Space);
-    QCOMPARE(service.sentText(), Lines{});
-
-    // A button reached with Tab takes its own Space: Home/End goes to the end, nothing is sent.
+    // A button reached with Tab takes its own Space: Home/End goes back home, nothing is sent.
     ImageButton* homeEnd = fixture.find("cmd_HomeEnd", 1);
     homeEnd->setFocus(Qt::TabFocusReason);
     QTest::keyClick(homeEnd, Qt::Key_Space);
-    QCOMPARE(homeEnd->property("tag").toString(), QStringLiteral("TO_HOME"));
+    QCOMPARE(homeEnd->property("tag").toString(), QStringLiteral("TO_END"));
+    QCOMPARE(service.sentText(), Lines{});
+    QLineEdit* filter = fixture.filter(1, 2);
+    filter->setFocus();
+    QTest::keyClick(filter, Qt::Key_Space);
     QCOMPARE(service.sentText(), Lines{});
   }
 
@@ -292,9 +291,15 @@ class UPEditingTest : public QObject {
     const std::string odd("AB\0C\x01\0\0\0", 8);
     std::copy(odd.begin(), odd.end(), fixture.file(0).up(1).begin() + kUPNameOffset);
     fixture.window->Refresh_Grid_frmUPFile_UP(0);
-    PopupAnswer unchanged([](ValuePopup& popup) { QTest::keyClick(popup.editor(), Qt::Key_Return); });
+    bool refused = false;
+    PopupAnswer unchanged([&refused](ValuePopup& popup) {
+      QTest::keyClick(popup.editor(), Qt::Key_Return);
+      refused = popup.isVisible();
+      if (refused) QTest::keyClick(popup.editor(), Qt::Key_Escape);
+    });
     fixture.doubleClickCell(0, 1, kColName);
     QCOMPARE(unchanged.startText, QStringLiteral("AB C"));
+    QVERIFY(!refused);
     QCOMPARE(Name(fixture.file(0).up(1)), odd);
     QVERIFY(!fixture.state.history[0].Modified());
     fixture.press("cmd_ExpandShrink_EditUP", 0);
