@@ -14,6 +14,7 @@
 #include "keyboard/frm_keyboard.h"
 #include "keyboard/keyboard_picture.h"
 #include "midi/midi_api.h"
+#include "support/needs.h"
 #include "midi/midi_system_probe.h"
 #include "midi/rtmidi_service.h"
 #include "support/recording_dialogs.h"
@@ -141,4 +142,3 @@ class KeyboardJackTest : public QObject {
 
 QTEST_MAIN(tarnwick::KeyboardJackTest)
 #include "keyboard_jack_test.moc"
-#include "support/needs.h"
