@@ -55,6 +55,9 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  // Watches the top-level window for a modal box that blocks it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building (frm_keyboard_controls.cpp).
@@ -76,6 +79,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   void onKeyPressed(int note, double y, int button);
   void onButtonReleased(int button);
   void endNote(int note);
+  void endHeldNote();
   void onChannelClicked(int channel);
   void onMidiInModeClicked(int mode);
   void onKeyColorClicked(int color);
@@ -104,6 +108,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   KeyColor keyColor_ = KeyColor::Green;
   int whiteKeyPixels_ = 13;
 
+  QWidget* watchedWindow_ = nullptr;
   KeyboardPicture* picture_ = nullptr;
   QWidget* pictureArea_ = nullptr;
   QLabel* noteValue_ = nullptr;
