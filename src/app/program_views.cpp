@@ -19,6 +19,7 @@ namespace tarnwick {
 
 QWidget* ProgramViews::createKeyboard(QWidget* parent) {
   keyboard_ = new frmKeyboard(state_, ReadKeyboardSettings(store_), midi_, parent);
+  followLostPorts(keyboard_, &frmKeyboard::Form_Activate);
   return keyboard_;
 }
 
@@ -36,6 +37,7 @@ QWidget* ProgramViews::createToneBrowser(bool drumSets, QWidget* parent) {
   auto* browser = new frmToneBrowser(drumSets ? DrumSetBrowserKind() : ToneBrowserKind(), state_.names,
                                      ReadBrowserSettings(store_, drumSets), std::move(link), parent);
   browsers_[drumSets ? 1 : 0] = browser;
+  followLostPorts(browser, &frmToneBrowser::activate);
   return browser;
 }
 
@@ -47,7 +49,15 @@ QWidget* ProgramViews::createMonitor(QWidget* parent) {
                    [midi](MidiChannel c) { return midi->MidiInBankLSB(c); }};
   monitor_ = new frmToneMonitor(state_.names, ReadMonitorOn(store_), std::move(link), parent);
   midi_.setMonitorReceiver(monitor_);
+  followLostPorts(monitor_, &frmToneMonitor::activate);
   return monitor_;
+}
+
+// A port lost under the program shows at once in every view built, shown or not, as it would
+// when the view is next shown.
+template <class View>
+void ProgramViews::followLostPorts(View* view, void (View::*activate)()) {
+  QObject::connect(&midi_, &MidiApi::portsLost, view, activate);
 }
 
 // Writes the settings of a Tone view window that closes; false for other windows.

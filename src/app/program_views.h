@@ -48,6 +48,8 @@ class ProgramViews : public ViewFactory {
   QWidget* createToneBrowser(bool drumSets, QWidget* parent);
   QWidget* createMonitor(QWidget* parent);
   bool unloadToneView(QWidget* view);
+  template <class View>
+  void followLostPorts(View* view, void (View::*activate)());
 };
 
 }  // namespace tarnwick

@@ -2,6 +2,7 @@
 #include "keyboard/frm_keyboard.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,11 +101,32 @@ void frmKeyboard::endNote(int note) {
   if (outputOpen()) midi_.SendNoteOff(MidiChannel::fromZeroBased(curChannel_), static_cast<std::uint8_t>(note));
 }
 
-// A view switched away from while a key is held would never see the button come up.
-void frmKeyboard::hideEvent(QHideEvent* event) {
+// Notes held with the mouse or the computer keyboard: their release will not reach this view.
+void frmKeyboard::endHeldNote() {
   if (const std::optional<int> note = mousePlay_.releaseHeld()) endNote(*note);
   endComputerKeyNotes();
+}
+
+// A view switched away from while a key is held would never see the button come up.
+void frmKeyboard::hideEvent(QHideEvent* event) {
+  endHeldNote();
   QWidget::hideEvent(event);
+}
+
+void frmKeyboard::showEvent(QShowEvent* event) {
+  QWidget* shownIn = window();
+  if (shownIn != watchedWindow_) {
+    if (watchedWindow_ != nullptr) watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = shownIn;
+    watchedWindow_->installEventFilter(this);
+  }
+  QWidget::showEvent(event);
+}
+
+// Nor would it once a modal box (Midi Setup, a message) takes the mouse: the release goes there.
+bool frmKeyboard::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == watchedWindow_ && event->type() == QEvent::WindowBlocked) endHeldNote();
+  return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------------------------

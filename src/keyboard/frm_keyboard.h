@@ -61,6 +61,8 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Watches the top-level window for a modal box that blocks it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building (frm_keyboard_controls.cpp).
@@ -84,6 +86,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   void endNote(int note);
   void endComputerKeyNotes();
   void showComputerKeys();
+  void endHeldNote();
   void onChannelClicked(int channel);
   void onMidiInModeClicked(int mode);
   void onKeyColorClicked(int color);
@@ -113,6 +116,7 @@ class frmKeyboard : public QWidget, public KeyboardReceiver {
   KeyColor keyColor_ = KeyColor::Green;
   int whiteKeyPixels_ = 13;
 
+  QWidget* watchedWindow_ = nullptr;
   KeyboardPicture* picture_ = nullptr;
   QWidget* pictureArea_ = nullptr;
   QLabel* noteValue_ = nullptr;

@@ -118,13 +118,19 @@ void RomStyleList::Fill_Grid_ROMStyle() {
   const int rows = model_->rowCount();
   grid_->fitToRows(rows);
   counter_->showRows(rows, QStringLiteral("%1 of %2").arg(rows).arg(model_->totalCount()));
-  selectRow(model_->rowOf(selectedStyle_));
+  if (rows == 0) selectedStyle_ = -1;  // an empty list remembers no style
+  const int row = model_->rowOf(selectedStyle_);
+  selectRow(row);
   filling_ = false;
+  // Found again, the style is selected as by a click, and so sent again.
+  if (row >= 0) emit styleSelected(selectedStyle_);
 }
 
 void RomStyleList::selectRow(int row) {
   if (row < 0) {
+    // The remembered style is filtered out: the list shows its first match.
     grid_->selectionModel()->clearSelection();
+    grid_->scrollToTopRow(0);
     return;
   }
   grid_->selectionModel()->setCurrentIndex(model_->index(row, 0),

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The list of the instrument's internal ROM styles (Grid_ROMStyle) with its header buttons, two
 // filter boxes, row count, Home/End and Clear Filter, after the conventions of the browser grids.
-// Selecting a row remembers its style and asks for it to be sent; a refill selects it again
-// without sending.
+// Selecting a row remembers its style and asks for it to be sent; a refill selects it again and
+// asks again. A list filtered empty forgets the style.
 #pragma once
 
 #include <QWidget>
@@ -64,7 +64,7 @@ class RomStyleList : public QWidget {
   ImageButton* homeEnd_ = nullptr;
   int selectedStyle_ = -1;
   bool filterChangeEnabled_ = true;  // cleared while Clear Filter empties the boxes
-  bool filling_ = false;             // a refill re-selects without sending
+  bool filling_ = false;             // a refill's own selection changes are not the user's
 };
 
 }  // namespace tarnwick

@@ -81,7 +81,8 @@ class MidiApi : public QObject, private MidiInListener {
   void SendStop();
   // The callers' selections (selection_messages.h) on their channels: the UP select on the Basic
   // send channel (false, nothing sent, for an ID outside 0..191), a part switch on channel 13, an
-  // arranger division on the Style send channel.
+  // arranger division on the Style send channel. SendUPSelect is true only when every message of
+  // the select was handed to an open port.
   bool SendUPSelect(int upId);
   void SendPartSwitch(std::uint8_t partNumber, bool on);
   void SendArrangerDivision(MidiProgramNumber program);
@@ -141,6 +142,7 @@ class MidiApi : public QObject, private MidiInListener {
   UserDialogs& dialogs_;
   int hMidiIn_ = 0;
   int hMidiOut_ = 0;
+  bool sendFailed_ = false;  // a send failed since SendUPSelect began
   std::atomic<bool> midiInEnabled_{false};
   std::atomic<View> activeMenu_{View::UPFile};
   KeyboardReceiver* keyboard_ = nullptr;

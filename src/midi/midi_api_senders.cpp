@@ -20,6 +20,7 @@ void MidiApi::SendShortMessage(std::uint8_t status, std::uint8_t data1, std::uin
     result = kMidiErrUnknown;
   }
   if (result == kMidiOk) return;
+  sendFailed_ = true;
   // A port whose system or peer went away is closed with one message, not one per message sent.
   if ((result == kMidiErrSystemGone || result == kMidiErrDeviceGone) && checkLostPorts()) return;
   ShowMidiOutError(result);
@@ -73,8 +74,10 @@ void MidiApi::SendStop() {
 bool MidiApi::SendUPSelect(int upId) {
   const std::optional<BankProgram> select = UPSelect(upId);
   if (!select || hMidiOut_ == 0) return false;
+  sendFailed_ = false;
   SendBankProgram(settings_.basicTx, select->msb, select->lsb, select->program);
-  return true;
+  // A port that failed or closed under the send has not sent it.
+  return !sendFailed_ && hMidiOut_ != 0;
 }
 
 void MidiApi::SendPartSwitch(std::uint8_t partNumber, bool on) {

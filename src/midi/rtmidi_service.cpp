@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "midi/rtmidi_service.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include <RtMidi.h>
 
 #include <algorithm>
@@ -9,52 +12,46 @@
 #include <new>
 #include <optional>
 
-#include "midi/jack_watch.h"
+#include "midi/jack_session.h"
+#include "midi/midi_in_wakeup.h"
 #include "midi/midi_message.h"
 #include "midi/midi_result.h"
 #include "midi/midi_system_probe.h"
 
 namespace tarnwick {
 
+// A port of the service: an RtMidi object, or a slot of the JACK session (midi is then empty).
 struct RtMidiInPort {
   std::unique_ptr<RtMidiIn> midi;
   RtMidi::Api api = RtMidi::UNSPECIFIED;
   MidiInListener* listener = nullptr;
   int handle = 0;
   std::atomic<bool> started{false};
-  std::string jackName;  // "client:port" of this program's port on JACK; empty elsewhere
-  int jackEpoch = 0;     // which watch's server the port was opened on
+  int jackSlot = -1;
+  int jackEpoch = 0;  // the session the port was opened under
 };
 
 struct RtMidiOutPort {
   std::unique_ptr<RtMidiOut> midi;
   RtMidi::Api api = RtMidi::UNSPECIFIED;
-  bool sent = false;  // something was sent since the port opened
   bool virtualPort = false;
-  std::string jackName;
+  int jackSlot = -1;
   int jackEpoch = 0;
 };
 
 namespace {
 
 constexpr char kProbeClientName[] = "Tarnwick Probe";
+// How long a server may run no cycle before, at exit, it counts as gone (JackSession::checkRunning):
+// longer than a synchronous server waits for a slow client.
+constexpr std::chrono::milliseconds kStallLimit{3000};
 constexpr char kInClientName[] = "Tarnwick In";
 constexpr char kOutClientName[] = "Tarnwick Out";
 constexpr char kInPortName[] = "MIDI In";
 constexpr char kOutPortName[] = "MIDI Out";
 
-bool ApiCanStart(RtMidi::Api api) {
-  switch (api) {
-    case RtMidi::LINUX_ALSA:
-      return AlsaSequencerPresent();
-    case RtMidi::UNIX_JACK:
-      return JackServerRunning();
-    default:
-      return true;
-  }
-}
-
-// The MIDI systems to list, in the order their ports are numbered.
+// The MIDI systems to list, in the order their ports are numbered. JACK is listed through the
+// program's own client, never through RtMidi's.
 std::vector<RtMidi::Api> UsableApis() {
   static constexpr RtMidi::Api kOrder[] = {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK, RtMidi::MACOSX_CORE,
                                            RtMidi::WINDOWS_MM};
@@ -63,7 +60,9 @@ std::vector<RtMidi::Api> UsableApis() {
   std::vector<RtMidi::Api> usable;
   for (const RtMidi::Api api : kOrder) {
     const bool isCompiled = std::find(compiled.begin(), compiled.end(), api) != compiled.end();
-    if (isCompiled && ApiCanStart(api)) usable.push_back(api);
+    if (api == RtMidi::UNIX_JACK || (isCompiled && (api != RtMidi::LINUX_ALSA || AlsaSequencerPresent()))) {
+      usable.push_back(api);
+    }
   }
   return usable;
 }
@@ -85,21 +84,21 @@ int CodeFor(const RtMidiError& error) {
 }
 
 template <class Probe>
-std::vector<RtMidiService::ListedPort> ListPorts() {
-  std::vector<RtMidiService::ListedPort> ports;
-  for (const RtMidi::Api api : UsableApis()) {
-    try {
-      Probe probe(api, kProbeClientName);
-      const unsigned count = probe.getPortCount();
-      for (unsigned i = 0; i < count; ++i) {
-        std::string name = probe.getPortName(i);
-        if (!name.empty()) ports.push_back({static_cast<int>(api), std::move(name)});
-      }
-    } catch (const RtMidiError&) {
-      // A system that fails while listing is left out, like one that cannot start.
+void ListRtMidiPorts(RtMidi::Api api, std::vector<RtMidiService::ListedPort>& ports) {
+  try {
+    Probe probe(api, kProbeClientName);
+    const unsigned count = probe.getPortCount();
+    for (unsigned i = 0; i < count; ++i) {
+      std::string name = probe.getPortName(i);
+      if (!name.empty()) ports.push_back({static_cast<int>(api), std::move(name)});
     }
+  } catch (const RtMidiError&) {
+    // A system that fails while listing is left out, like one that cannot start.
   }
-  return ports;
+}
+
+void ListJackPorts(const std::vector<std::string>& names, std::vector<RtMidiService::ListedPort>& ports) {
+  for (const std::string& name : names) ports.push_back({static_cast<int>(RtMidi::UNIX_JACK), name});
 }
 
 // Where the port listed as `name` is now: ports of other programs come and go between the
@@ -110,24 +109,6 @@ std::optional<unsigned> FindPort(RtMidi& midi, const std::string& name) {
     if (midi.getPortName(i) == name) return i;
   }
   return std::nullopt;
-}
-
-// A JACK connection takes effect at the start of a later cycle: messages sent or received before
-// then would go nowhere.
-void WaitUntilConnected(RtMidi::Api api) {
-  if (api == RtMidi::UNIX_JACK) WaitForJackCycles(3, std::chrono::seconds(1));
-}
-
-// RtMidi's JACK objects close their client when destroyed; once the server has gone, libjack
-// crashes in that close. Such an object is let go without being destroyed: its memory is the
-// price of carrying on.
-template <class Port>
-void Abandon(Port& port) {
-  [[maybe_unused]] auto* kept = port.midi.release();
-}
-
-std::vector<std::string> JackPortsNamed(const JackWatch* watch, const std::string& portName) {
-  return watch != nullptr ? watch->midiPortsNamed(portName) : std::vector<std::string>{};
 }
 
 void OnRtMidiInput(double, std::vector<unsigned char>* bytes, void* userData) {
@@ -151,53 +132,69 @@ RtMidiService::RtMidiService() = default;
 RtMidiService::~RtMidiService() {
   while (!inPorts_.empty()) closeIn(inPorts_.begin()->first);
   while (!outPorts_.empty()) closeOut(outPorts_.begin()->first);
-  setLossNotifier(nullptr);
-  if (jackServerGone()) {
-    [[maybe_unused]] auto* kept = jackWatch_.release();
+  if (jack_ && !jack_->checkRunning(kStallLimit)) {
+    JackSession::Abandon(std::move(jack_));
+    abandonedSession_ = true;
   }
-  jackWatch_.reset();
+  jack_.reset();  // closes the client: no callback runs after this
+  // A session let go with its server may still wake this object from a callback that never
+  // returned: it stays.
+  if (jackChanges_ == nullptr) return;
+  if (abandonedSession_) {
+    QObject::disconnect(jackChanges_, nullptr, nullptr, nullptr);
+  } else {
+    delete jackChanges_;
+  }
 }
 
-JackWatch* RtMidiService::jackWatch() {
-  if (jackServerGone()) {
-    [[maybe_unused]] auto* kept = jackWatch_.release();  // its client died with the server
+JackSession* RtMidiService::jackSession() {
+  if (jack_ && jack_->serverGone()) {
+    JackSession::Abandon(std::move(jack_));
+    abandonedSession_ = true;
   }
-  if (!jackWatch_) {
-    jackWatch_ = JackWatch::Start([notice = notice_] {
-      std::lock_guard<std::mutex> hold(notice->lock);
-      if (notice->notify) notice->notify();
-    });
-    ++jackEpoch_;
+  if (!jack_) {
+    jack_ = JackSession::Open(jackChanges_);
+    if (jack_) ++jackEpoch_;
   }
-  return jackWatch_.get();
+  return jack_.get();
 }
 
-bool RtMidiService::jackServerGone() const { return jackWatch_ && jackWatch_->serverGone(); }
-
-bool RtMidiService::serverGoneUnder(int api, int jackEpoch) const {
-  return api == RtMidi::UNIX_JACK && (jackEpoch != jackEpoch_ || jackServerGone());
+JackSession* RtMidiService::liveSession(int jackEpoch) const {
+  if (!jack_ || jackEpoch != jackEpoch_ || jack_->serverGone()) return nullptr;
+  return jack_.get();
 }
 
 void RtMidiService::setLossNotifier(std::function<void()> notify) {
-  std::lock_guard<std::mutex> hold(notice_->lock);
-  notice_->notify = std::move(notify);
+  notify_ = std::move(notify);
+  // The wake-up needs the event loop of the window thread (a command-line run may have none).
+  const QCoreApplication* app = QCoreApplication::instance();
+  if (!notify_ || jackChanges_ != nullptr || app == nullptr || QThread::currentThread() != app->thread()) return;
+  jackChanges_ = new MidiInWakeUp;
+  QObject::connect(jackChanges_, &MidiInWakeUp::woken, [this] {
+    if (notify_) notify_();
+  });
+  if (jack_) jack_->setChangeWakeUp(jackChanges_);
 }
 
-bool RtMidiService::peerGone(bool virtualPort, const std::string& jackName) const {
-  return !virtualPort && !jackName.empty() && jackWatch_ && jackWatch_->connections(jackName) == 0;
+bool RtMidiService::jackPortLost(int jackEpoch, int connections, bool virtualPort) const {
+  return liveSession(jackEpoch) == nullptr || (!virtualPort && connections == 0);
 }
 
 std::vector<MidiService::LostPort> RtMidiService::takeLostPorts() {
   std::vector<LostPort> lost;
   for (const auto& [handle, port] : inPorts_) {
-    if (port->api != RtMidi::UNIX_JACK) continue;
-    const bool gone = serverGoneUnder(port->api, port->jackEpoch);
-    if (gone || peerGone(false, port->jackName)) lost.push_back({handle, true, gone});
+    if (port->jackSlot < 0) continue;
+    const JackSession* session = liveSession(port->jackEpoch);
+    const int connections = session != nullptr ? session->inConnections(port->jackSlot) : -1;
+    if (jackPortLost(port->jackEpoch, connections, false)) lost.push_back({handle, true, session == nullptr});
   }
   for (const auto& [handle, port] : outPorts_) {
-    if (port->api != RtMidi::UNIX_JACK) continue;
-    const bool gone = serverGoneUnder(port->api, port->jackEpoch);
-    if (gone || peerGone(port->virtualPort, port->jackName)) lost.push_back({handle, false, gone});
+    if (port->jackSlot < 0) continue;
+    const JackSession* session = liveSession(port->jackEpoch);
+    const int connections = session != nullptr ? session->outConnections(port->jackSlot) : -1;
+    if (jackPortLost(port->jackEpoch, connections, port->virtualPort)) {
+      lost.push_back({handle, false, session == nullptr});
+    }
   }
   for (const LostPort& port : lost) port.input ? closeIn(port.handle) : closeOut(port.handle);
   return lost;
@@ -205,17 +202,32 @@ std::vector<MidiService::LostPort> RtMidiService::takeLostPorts() {
 
 int RtMidiService::outConnections(int handle) {
   const auto found = outPorts_.find(handle);
-  if (found == outPorts_.end() || found->second->jackName.empty() || !jackWatch_) return -1;
-  return jackWatch_->connections(found->second->jackName);
+  if (found == outPorts_.end() || found->second->jackSlot < 0) return -1;
+  const JackSession* session = liveSession(found->second->jackEpoch);
+  return session != nullptr ? session->outConnections(found->second->jackSlot) : -1;
 }
 
 void RtMidiService::readInList() {
-  inList_ = ListPorts<RtMidiIn>();
+  inList_.clear();
+  for (const RtMidi::Api api : UsableApis()) {
+    if (api != RtMidi::UNIX_JACK) {
+      ListRtMidiPorts<RtMidiIn>(api, inList_);
+    } else if (JackSession* session = jackSession()) {
+      ListJackPorts(session->sendingPorts(), inList_);
+    }
+  }
   inListRead_ = true;
 }
 
 void RtMidiService::readOutList() {
-  outList_ = ListPorts<RtMidiOut>();
+  outList_.clear();
+  for (const RtMidi::Api api : UsableApis()) {
+    if (api != RtMidi::UNIX_JACK) {
+      ListRtMidiPorts<RtMidiOut>(api, outList_);
+    } else if (JackSession* session = jackSession()) {
+      ListJackPorts(session->receivingPorts(), outList_);
+    }
+  }
   outListRead_ = true;
 }
 
@@ -258,12 +270,27 @@ int RtMidiService::takeHandle() {
   return lastHandle_;
 }
 
+int RtMidiService::openJackIn(const std::string& source, MidiInListener& listener, int& handle) {
+  JackSession* session = jackSession();
+  if (session == nullptr) return kMidiErrSystemGone;
+  auto port = std::make_unique<RtMidiInPort>();
+  port->api = RtMidi::UNIX_JACK;
+  port->listener = &listener;
+  port->handle = takeHandle();
+  port->jackEpoch = jackEpoch_;
+  if (const int code = session->openIn(source, listener, port->handle, port->jackSlot); code != kMidiOk) return code;
+  handle = port->handle;
+  inPorts_.emplace(handle, std::move(port));
+  return kMidiOk;
+}
+
 int RtMidiService::openIn(int device, MidiInListener& listener, int& handle) {
   handle = 0;
   if (!inListRead_) readInList();
   if (device < 0 || device >= static_cast<int>(inList_.size())) return kMidiErrBadDevice;
   const ListedPort& wanted = inList_[device];
   try {
+    if (wanted.api == RtMidi::UNIX_JACK) return openJackIn(wanted.name, listener, handle);
     auto port = std::make_unique<RtMidiInPort>();
     port->api = static_cast<RtMidi::Api>(wanted.api);
     port->midi = std::make_unique<RtMidiIn>(port->api, kInClientName);
@@ -274,13 +301,8 @@ int RtMidiService::openIn(int device, MidiInListener& listener, int& handle) {
     port->midi->setCallback(&OnRtMidiInput, port.get());
     // System-exclusive stays out; clock and active sensing come through, for the handler to drop.
     port->midi->ignoreTypes(true, false, false);
-    const JackWatch* watch = port->api == RtMidi::UNIX_JACK ? jackWatch() : nullptr;
-    const std::vector<std::string> before = JackPortsNamed(watch, kInPortName);
     port->midi->openPort(*index, kInPortName);
     if (!port->midi->isPortOpen()) return kMidiErrRefused;
-    port->jackName = NewPortName(before, JackPortsNamed(watch, kInPortName));
-    port->jackEpoch = jackEpoch_;
-    WaitUntilConnected(port->api);
     handle = port->handle;
     inPorts_.emplace(handle, std::move(port));
     return kMidiOk;
@@ -295,6 +317,9 @@ int RtMidiService::startIn(int handle) {
   const auto found = inPorts_.find(handle);
   if (found == inPorts_.end()) return kMidiErrInvalidHandle;
   found->second->started.store(true, std::memory_order_release);
+  if (JackSession* session = liveSession(found->second->jackEpoch); session && found->second->jackSlot >= 0) {
+    session->startIn(found->second->jackSlot, true);
+  }
   return kMidiOk;
 }
 
@@ -302,37 +327,51 @@ int RtMidiService::stopIn(int handle) {
   const auto found = inPorts_.find(handle);
   if (found == inPorts_.end()) return kMidiErrInvalidHandle;
   found->second->started.store(false, std::memory_order_release);
+  if (JackSession* session = liveSession(found->second->jackEpoch); session && found->second->jackSlot >= 0) {
+    session->startIn(found->second->jackSlot, false);
+  }
   return kMidiOk;
 }
 
 int RtMidiService::closeIn(int handle) {
   const auto found = inPorts_.find(handle);
   if (found == inPorts_.end()) return kMidiErrInvalidHandle;
-  found->second->started.store(false, std::memory_order_release);
-  const RtMidiInPort& port = *found->second;
-  if (serverGoneUnder(port.api, port.jackEpoch) || (port.api == RtMidi::UNIX_JACK && !JackServerRunning())) {
-    Abandon(*found->second);
-  }
-  // Destroying the RtMidiIn closes the port and waits for its thread: no callback comes later.
+  RtMidiInPort& port = *found->second;
+  port.started.store(false, std::memory_order_release);
+  // A port of a session whose server has gone is left as it is, with the session.
+  if (JackSession* session = liveSession(port.jackEpoch); session && port.jackSlot >= 0) session->closeIn(port.jackSlot);
+  // Destroying an RtMidiIn closes the port and waits for its thread: no callback comes later.
   inPorts_.erase(found);
   return kMidiOk;
 }
 
+int RtMidiService::openJackOut(const std::string& destination, int& handle) {
+  JackSession* session = jackSession();
+  if (session == nullptr) return destination.empty() ? kMidiErrNoSystem : kMidiErrSystemGone;
+  auto port = std::make_unique<RtMidiOutPort>();
+  port->api = RtMidi::UNIX_JACK;
+  port->virtualPort = destination.empty();
+  port->jackEpoch = jackEpoch_;
+  if (const int code = session->openOut(destination, port->jackSlot); code != kMidiOk) return code;
+  handle = takeHandle();
+  outPorts_.emplace(handle, std::move(port));
+  return kMidiOk;
+}
+
 int RtMidiService::openVirtualOut(int& handle) {
-  const std::vector<RtMidi::Api> apis = UsableApis();
-  if (apis.empty()) return kMidiErrNoSystem;
-  int result = kMidiErrRefused;
-  for (const RtMidi::Api api : apis) {
+  int result = kMidiErrNoSystem;
+  for (const RtMidi::Api api : UsableApis()) {
+    if (api == RtMidi::UNIX_JACK) {
+      result = openJackOut({}, handle);
+      if (result == kMidiOk) return result;
+      continue;
+    }
     try {
       auto port = std::make_unique<RtMidiOutPort>();
       port->midi = std::make_unique<RtMidiOut>(api, kVirtualPortName);
       port->api = api;
       port->virtualPort = true;
-      const JackWatch* watch = api == RtMidi::UNIX_JACK ? jackWatch() : nullptr;
-      const std::vector<std::string> before = JackPortsNamed(watch, kVirtualPortName);
       port->midi->openVirtualPort(kVirtualPortName);
-      port->jackName = NewPortName(before, JackPortsNamed(watch, kVirtualPortName));
-      port->jackEpoch = jackEpoch_;
       handle = takeHandle();
       outPorts_.emplace(handle, std::move(port));
       return kMidiOk;
@@ -352,18 +391,14 @@ int RtMidiService::openOut(int device, int& handle) {
   if (device < 0 || device >= static_cast<int>(outList_.size())) return kMidiErrBadDevice;
   const ListedPort& wanted = outList_[device];
   try {
+    if (wanted.api == RtMidi::UNIX_JACK) return openJackOut(wanted.name, handle);
     auto port = std::make_unique<RtMidiOutPort>();
     port->api = static_cast<RtMidi::Api>(wanted.api);
     port->midi = std::make_unique<RtMidiOut>(port->api, kOutClientName);
     const std::optional<unsigned> index = FindPort(*port->midi, wanted.name);
     if (!index) return kMidiErrDeviceGone;
-    const JackWatch* watch = port->api == RtMidi::UNIX_JACK ? jackWatch() : nullptr;
-    const std::vector<std::string> before = JackPortsNamed(watch, kOutPortName);
     port->midi->openPort(*index, kOutPortName);
     if (!port->midi->isPortOpen()) return kMidiErrRefused;
-    port->jackName = NewPortName(before, JackPortsNamed(watch, kOutPortName));
-    port->jackEpoch = jackEpoch_;
-    WaitUntilConnected(port->api);
     handle = takeHandle();
     outPorts_.emplace(handle, std::move(port));
     return kMidiOk;
@@ -377,14 +412,19 @@ int RtMidiService::openOut(int device, int& handle) {
 int RtMidiService::sendShort(int handle, std::uint32_t message) {
   const auto found = outPorts_.find(handle);
   if (found == outPorts_.end()) return kMidiErrInvalidHandle;
-  // The client of a server that has gone takes the message and drops it: never touched again.
-  if (serverGoneUnder(found->second->api, found->second->jackEpoch)) return kMidiErrSystemGone;
-  // Nor would anybody hear it once the peer the port was connected to has vanished.
-  if (peerGone(found->second->virtualPort, found->second->jackName)) return kMidiErrDeviceGone;
+  const RtMidiOutPort& port = *found->second;
   const unsigned char bytes[3] = {StatusOf(message), Data1Of(message), Data2Of(message)};
+  const auto length = static_cast<std::size_t>(ShortMessageLength(bytes[0]));
+  if (port.jackSlot >= 0) {
+    // A session whose server has gone takes nothing more; nor would anybody hear a message once
+    // the peer the port was connected to has vanished.
+    JackSession* session = liveSession(port.jackEpoch);
+    if (session == nullptr) return kMidiErrSystemGone;
+    if (!port.virtualPort && session->outConnections(port.jackSlot) == 0) return kMidiErrDeviceGone;
+    return session->send(port.jackSlot, bytes, length);
+  }
   try {
-    found->second->midi->sendMessage(bytes, static_cast<std::size_t>(ShortMessageLength(bytes[0])));
-    found->second->sent = true;
+    port.midi->sendMessage(bytes, length);
     return kMidiOk;
   } catch (const RtMidiError& error) {
     return CodeFor(error);
@@ -395,11 +435,8 @@ int RtMidiService::closeOut(int handle) {
   const auto found = outPorts_.find(handle);
   if (found == outPorts_.end()) return kMidiErrInvalidHandle;
   const RtMidiOutPort& port = *found->second;
-  if (serverGoneUnder(port.api, port.jackEpoch) || (port.api == RtMidi::UNIX_JACK && !JackServerRunning())) {
-    Abandon(*found->second);
-  } else if (found->second->api == RtMidi::UNIX_JACK && found->second->sent) {
-    // JACK sends in its next cycles; closing before they have run would lose the last messages.
-    WaitForJackCycles(3, std::chrono::seconds(2));
+  if (JackSession* session = liveSession(port.jackEpoch); session && port.jackSlot >= 0) {
+    session->closeOut(port.jackSlot);
   }
   outPorts_.erase(found);
   return kMidiOk;

@@ -3,6 +3,7 @@
 // file window, whose caption and exit question follow; the UP file window follows the instrument
 // as its stored check box says.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QTableView>
 #include <QtTest>
 
@@ -90,6 +91,48 @@ class ProgramViewsTest : public QObject {
       selectUP5();  // nothing left to hear it
       QCOMPARE(SettingsStore(ini).readText("Settings", "FollowInstrument", {}),
                follow ? QStringLiteral("True") : QStringLiteral("False"));
+    }
+  }
+
+  // The views follow a lost output at once, not when the player next enters them.
+  void aLostOutputShowsAtOnceInTheKeyboardAndToneViews() {
+    testing::TempFolder folder;
+    AppState state;
+    testing::RecordingDialogs dialogs;
+    LoopbackMidiService service;
+    MidiApi midi{service, state.midi, dialogs};
+    SettingsStore store{QString::fromStdString(folder.file("Tarnwick.ini"))};
+    ProgramViews views(state, store, dialogs, midi);
+    QCOMPARE(midi.OpenMidiOut(0), 0);
+    QWidget host;
+    QWidget* keyboard = views.createKeyboard(&host);
+    QWidget* tones = views.createTone(1, &host);
+    QWidget* drumSets = views.createTone(2, &host);
+    for (QWidget* view : {keyboard, tones, drumSets}) views.activateView(view);
+    const auto outputShown = [&] {
+      QStringList wrong;
+      for (const char* frame : {"fra_PartStatus", "fra_Arranger"}) {
+        if (!keyboard->findChild<QWidget*>(QLatin1String(frame))->isEnabled()) wrong << QLatin1String(frame);
+        const QString label = QLatin1String(frame) + QStringLiteral("_lbl_MidiOut_IsOff");
+        if (!keyboard->findChild<QWidget*>(label)->isHidden()) wrong << label;
+      }
+      for (QWidget* browser : {tones, drumSets}) {
+        if (!browser->findChild<QCheckBox*>(QStringLiteral("chk_Grid_To_MidiOut"))->isEnabled()) wrong << "Grid -> Midi Out";
+      }
+      return wrong;
+    };
+    QCOMPARE(outputShown(), QStringList{});
+
+    service.loseOpenPorts(true);
+    QVERIFY(midi.checkLostPorts());
+    QCOMPARE(outputShown().size(), 6);  // both frames off, both labels shown, both boxes off
+    if (const QString shots = qEnvironmentVariable("TARNWICK_SHOTS"); !shots.isEmpty()) {
+      host.resize(1500, 900);
+      keyboard->show();
+      keyboard->grab().save(shots + QStringLiteral("/keyboard-after-loss.png"));
+      keyboard->hide();
+      tones->show();
+      tones->grab().save(shots + QStringLiteral("/tone-after-loss.png"));
     }
   }
 };

@@ -4,7 +4,7 @@
 # Tarnwick's input, a screenshot with the lit keys (their colours searched in the picture), then
 # the chord's note-offs, after which no key may stay lit. A screen reader reads the ROM style list
 # as a table of 128 rows by 3 columns and finds a name on every control.
-# Usage: keyboard_notes.sh <tarnwick executable> <upstool executable> <folder for the screenshots>
+# Usage: keyboard_notes.sh <tarnwick executable> <upstool executable> <folder for the screenshots> <server name>
 set -euo pipefail
 
 program=$1
@@ -16,7 +16,7 @@ source "$here/e2e_lib.sh"
 
 command -v jackd >/dev/null && /usr/bin/python3 -c 'import jack' 2>/dev/null \
   || missing_need "no jackd or python3-jack-client"
-export JACK_DEFAULT_SERVER="tarnwick-e2e-kb-$$"
+export JACK_DEFAULT_SERVER=$4
 jack_pid=""
 peer_pid=""
 journey_cleanup() {

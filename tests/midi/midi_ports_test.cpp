@@ -45,7 +45,7 @@ TEST_F(MidiPortsTest, PortsThatStopWorkingCloseWithOneMessageAndCanBeOpenedAgain
   ASSERT_EQ(midi.OpenMidiIn(0), kMidiOk);
   ASSERT_EQ(midi.OpenMidiOut(0), kMidiOk);
   service.loseOpenPorts(true);
-  midi.SendUPSelect(5);
+  EXPECT_FALSE(midi.SendUPSelect(5)) << "a select into a lost port is not sent";
   test::WaitFor([] { return false; }, 50);
   EXPECT_EQ(dialogs.messages(), QStringList{systemGone});
   EXPECT_EQ(dialogs.shown.at(0).title, QStringLiteral("MIDI Out"));

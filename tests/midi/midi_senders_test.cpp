@@ -94,7 +94,7 @@ TEST_F(MidiSendersTest, AClosedOutputSendsNothingAndEveryRefusedMessageShowsItsE
 
   ASSERT_EQ(midi.OpenMidiOut(0), kMidiOk);
   service.setSendResult(kMidiErrDeviceGone);
-  midi.SendUPSelect(3);  // all three messages are tried
+  EXPECT_FALSE(midi.SendUPSelect(3)) << "a refused select is not sent";  // all three are tried
   ASSERT_EQ(dialogs.shown.size(), 3u);
   for (const auto& shown : dialogs.shown) {
     EXPECT_EQ(shown.title, "MIDI Out");
