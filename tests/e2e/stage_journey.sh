@@ -15,7 +15,7 @@ source "$here/e2e_lib.sh"
 a11y="/usr/bin/python3 $here/a11y.py"
 
 need_tools jackd jack_wait jack_midi_dump
-export JACK_DEFAULT_SERVER="tarnwick-e2e-stage-$$"
+export JACK_DEFAULT_SERVER="tarnwick-e2e-stage"  # one fixed name: a run reuses its slot
 jack_pid=""
 dump_pid=""
 journey_cleanup() {

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Stage view on a real MIDI path: a peer on the private JACK server presses the learned foot
 // switch three times and must hear three UP selects, in the order of the set list.
-#include <RtMidi.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 #include "app/app_state.h"
 #include "jack_peers.h"
-#include "midi/midi_system_probe.h"
 #include "midi/rtmidi_service.h"
 #include "midi_test_support.h"
 #include "stage/frm_stage.h"
@@ -20,14 +18,13 @@ namespace tarnwick {
 namespace {
 
 TEST(StageOverJack, ThreePedalPressesSelectThreeUPsInSetOrder) {
-  TARNWICK_NEED(JackServerRunning(), "no JACK server (see the test midi_jack_server_start)");
+  TARNWICK_NEED(test::JackServerAnswers(), "no JACK server (see the test midi_jack_server_start)");
   test::MidiRig<RtMidiService> rig;
-  RtMidiIn listener(RtMidi::UNIX_JACK, "tarnwick-peer");
-  RtMidiOut pedal(RtMidi::UNIX_JACK, "tarnwick-peer");
   const std::string listenPort = test::UniquePeerPort("stage-listen");
   const std::string pedalPort = test::UniquePeerPort("stage-pedal");
-  listener.openVirtualPort(listenPort);
-  pedal.openVirtualPort(pedalPort);
+  test::JackPeer listener(test::JackPeer::Role::Listener, listenPort);
+  test::JackPeer pedal(test::JackPeer::Role::Player, pedalPort);
+  ASSERT_TRUE(listener.ready() && pedal.ready());
   ASSERT_EQ(rig.midi.OpenMidiOut(test::OutDeviceNamed(rig.service, listenPort)), 0);
   ASSERT_EQ(rig.midi.OpenMidiIn(test::InDeviceNamed(rig.service, pedalPort)), 0);
 
@@ -49,10 +46,10 @@ TEST(StageOverJack, ThreePedalPressesSelectThreeUPsInSetOrder) {
   const std::vector<unsigned char> press{0xB0, 64, 127};
   const std::vector<unsigned char> release{0xB0, 64, 0};
   for (int i = 0; i < 3; ++i) {
-    pedal.sendMessage(&press);
-    pedal.sendMessage(&release);
+    ASSERT_TRUE(pedal.send(press));
+    ASSERT_TRUE(pedal.send(release));
   }
-  EXPECT_EQ(test::Heard(listener, 9), (test::Log{"BC 00 78", "BC 20 00", "CC 01", "BC 00 78", "BC 20 00", "CC 02",
+  EXPECT_EQ(listener.heard(9), (test::Log{"BC 00 78", "BC 20 00", "CC 01", "BC 00 78", "BC 20 00", "CC 02",
                                                  "BC 00 78", "BC 20 00", "CC 00"}));
   rig.midi.setStageReceiver(nullptr);
   rig.midi.CloseMidiIn();
