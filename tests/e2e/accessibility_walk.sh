@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Walks the real program the way a screen reader user does: with two demo files open, it visits
-# the MIDI setup dialog, each of the four views and the About box, and in each lists every
+# the MIDI setup dialog, each of the views, the edit panel, the Find UPs window and the About box, and in each lists every
 # showing control that has no accessible name (the focused one whatever its size, so the place
 # the focus parks after a click is checked too) and every table column without a header title.
 # The journey fails listing all of them at the end.
@@ -75,7 +75,15 @@ click_button "Go to End"
 check_place "the Disk Link view, focus parked by Home/End" "Disk Link view"
 visit_view alt+t "Tarnwick - Tone" "the Tone view"
 visit_view alt+k "Tarnwick - Keyboard" "the Keyboard view"
+visit_view alt+s "Tarnwick - Stage.*" "the Stage view"
 visit_view alt+f "Tarnwick - User Prog.*" "the UP file window (again)"
+send_keys "$main" ctrl+e
+check_place "the UP edit panel" "Part table"
+send_keys "$main" ctrl+e
+send_keys "$main" ctrl+f
+wait_for_window "Find UPs - File .*"
+check_place "the Find UPs window" "Found UPs"
+send_keys "$window" Escape
 
 # --- The dialogs from the menu ------------------------------------------------------------
 send_keys "$main" alt+m
@@ -89,6 +97,11 @@ send_keys "$window" Escape
 
 send_keys "$main" alt+x
 wait_for_exit
+# What the first run wrote: MIDI closed as the dialog was cancelled, the view it ended in.
+expect_setting Midi MidiInStatus 0
+expect_setting Midi MidiOutStatus 0
+expect_setting Midi Basic_Channel_TX 12
+expect_setting Main ActiveMenu 0
 
 if [ -s "$findings" ]; then
   cat "$findings" >&2

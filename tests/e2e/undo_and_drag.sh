@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A player changes a set and takes changes back: a UP of Gig.UPS is renamed, the rename undone
-# and redone, a UP deleted and the delete undone; then two UPs are dragged with the mouse from
-# Gig.UPS into Library.UPS before its UP 4. Both files are saved and must equal the originals
-# with exactly the rename and the two inserted UPs. Screenshots show the grid's context menu and
+# and redone, another UP's tempo set through the number pop-up, a UP deleted and the delete
+# undone; then two UPs are dragged with the mouse from Gig.UPS into Library.UPS before its UP 4.
+# Both files are saved and must equal the originals with exactly the rename, the tempo and the
+# two inserted UPs. Screenshots show the grid's context menu and
 # the drop.
 # Usage: undo_and_drag.sh <tarnwick executable> <tarnwick-demo-files executable> <folder for pictures>
 set -euo pipefail
@@ -76,6 +77,16 @@ wait_for "$name5" cell "File 0 UPs" 5 2
 main_keys ctrl+shift+z
 wait_for "Renamed" cell "File 0 UPs" 5 2
 
+# The tempo of UP 6 through the number pop-up.
+at=$($a11y cell-center "File 0 UPs" 6 7)
+# shellcheck disable=SC2086
+xdotool mousemove $at click 1 sleep 0.2 click --repeat 2 --delay 80 1
+wait_for "$($a11y cell "File 0 UPs" 6 7)" text Tmp text  # the pop-up is open over the cell
+keys ctrl+a
+xdotool type --delay 30 "133"
+keys Return
+wait_for 133 cell "File 0 UPs" 6 7
+
 # Delete UP 8, then take the delete back; the grid's menu names it.
 click_cell "File 0 UPs" 8 2
 click_named "Delete selected UPs from File 0"
@@ -130,6 +141,7 @@ header, size = 1942, 456
 record = lambda up: header + size * up
 dragged = bytes(gig[record(2):record(4)])  # taken before the rename (UP 5 is not among them)
 gig[record(5) + 356:record(5) + 364] = b"Renamed "
+gig[record(6) + 238] = 133
 library[record(4):record(4)] = dragged
 count = (len(library) - header) // size
 library[58:60] = bytes([count // 256, count % 256])
