@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "catalog/catalog_db.h"
 #include "catalog/catalog_scan.h"
 #include "catalog/catalog_store.h"

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "keyboard/frm_keyboard.h"
 #include "keyboard/keyboard_picture.h"
 #include "midi/loopback_midi_service.h"

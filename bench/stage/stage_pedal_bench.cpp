@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "midi/midi_api.h"
 #include "midi/rtmidi_service.h"
 #include "stage/frm_stage.h"

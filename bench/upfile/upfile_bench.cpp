@@ -15,7 +15,7 @@
 #include <random>
 #include <string>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "support/recording_dialogs.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/grid_filter.h"

@@ -7,7 +7,7 @@
 
 #include "app/menu_items.h"
 #include "app/placeholder_view.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "app/view_factory.h"
 #include "app/view_geometry.h"
 #include "midi/midi_api.h"

@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/shell.h"
 
 class QAction;

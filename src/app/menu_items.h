@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 
 namespace tarnwick {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "midi/midi_api.h"
 
 namespace tarnwick {

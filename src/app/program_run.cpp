@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QScreen>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/main_window.h"
 #include "app/midi_setup_command.h"
 #include "app/program_views.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "app/startup.h"
 #include "app/startup_timing.h"
 #include "midi/midi_api.h"

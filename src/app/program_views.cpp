@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program_views.h"
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/placeholder_view.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "disklink/frm_dl.h"
 #include "keyboard/frm_keyboard.h"
 #include "midi/midi_api.h"

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/main_window.h"
 #include "app/menu_items.h"
 #include "app/midi_check.h"
 #include "app/name_list_loading.h"
 #include "app/named_files.h"
 #include "app/program_folder.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "ui/user_dialogs.h"
 
 namespace tarnwick {

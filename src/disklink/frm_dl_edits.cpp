@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "disklink/disk_link_edits.h"
 #include "disklink/dl_grid_model.h"
 #include "disklink/dl_history.h"

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "keyboard/keyboard_picture.h"
 #include "midi/midi_api.h"
 #include "midi/selection_messages.h"

@@ -14,7 +14,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "keyboard/frm_keyboard.h"
 #include "keyboard/keyboard_picture.h"
 #include "keyboard/keyboard_texts.h"

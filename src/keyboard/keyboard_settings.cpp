@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/keyboard_settings.h"
 
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "keyboard/key_geometry.h"
 
 namespace tarnwick {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "midi/midi_service.h"
-#include "midi/midi_settings.h"
+#include "state/midi_settings.h"
 #include "midi/midi_setup_controls.h"
 
 class QCheckBox;

@@ -20,9 +20,9 @@
 #include "midi/midi_message.h"
 #include "midi/midi_receivers.h"
 #include "midi/midi_service.h"
-#include "midi/midi_settings.h"
-#include "midi/midi_types.h"
-#include "app/view.h"
+#include "state/midi_settings.h"
+#include "state/midi_types.h"
+#include "state/view.h"
 #include "midi/spsc_ring.h"
 #include "ui/user_dialogs.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "midi/midi_device_choice.h"
 
-#include "midi/midi_settings.h"
+#include "state/midi_settings.h"
 
 namespace tarnwick {
 namespace {

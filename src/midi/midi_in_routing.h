@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/view.h"
+#include "state/view.h"
 
 namespace tarnwick {
 

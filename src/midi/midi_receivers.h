@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "midi/midi_in_routing.h"
-#include "midi/midi_types.h"
+#include "state/midi_types.h"
 
 namespace tarnwick {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "midi/midi_types.h"
+#include "state/midi_types.h"
 #include "updata/up_record.h"
 
 namespace tarnwick {

@@ -12,7 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "stage/stage_model.h"
 #include "ui/undo_shortcuts.h"
 #include "ui/user_dialogs.h"

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTableView>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "stage/frm_stage.h"
 #include "stage/set_list_json.h"
 #include "stage/stage_model.h"

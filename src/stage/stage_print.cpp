@@ -4,7 +4,7 @@
 #include <QDate>
 #include <QFileInfo>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "setlist/page_painter.h"
 #include "stage/frm_stage.h"
 #include "stage/stage_export.h"

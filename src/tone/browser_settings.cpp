@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "tone/browser_kind.h"
 
 namespace tarnwick {

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "grid/grid_state.h"
-#include "midi/midi_types.h"
+#include "state/midi_types.h"
 #include "tone/browser_kind.h"
 #include "tone/browser_model.h"
 #include "tone/browser_settings.h"

@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "ui/focus_park.h"
 #include "grid/fitted_help.h"
 #include "ui/image_button.h"

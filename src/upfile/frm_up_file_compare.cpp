@@ -8,7 +8,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "upfile/compare_cells.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"

@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QPainter>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "upfile/drop_rules.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"

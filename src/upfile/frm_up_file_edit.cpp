@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "popups/value_popup.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"

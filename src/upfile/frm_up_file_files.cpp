@@ -2,7 +2,7 @@
 // The file commands of the UP file window and what the file panels show.
 #include <QLineEdit>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "ui/image_button.h"
 #include "upfile/file_rules.h"
 #include "upfile/frm_up_file.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The filter boxes of the UP file window.
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "ui/image_button.h"
 #include "ui/mouse_wheel.h"
 #include "grid/filter_box.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "catalog/catalog_db.h"
 #include "catalog/result_drag.h"
 #include "findups/frm_find_ups.h"

@@ -8,7 +8,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"
 #include "updata/up_record.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "grid/grid_controls.h"
 #include "ui/hourglass.h"
 #include "ui/image_button.h"

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "setlist/set_list_file.h"
 #include "ui/undo_shortcuts.h"
 #include "updata/ups_file.h"

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"
 #include "upfile/up_grid_model.h"

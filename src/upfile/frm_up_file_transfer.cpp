@@ -2,7 +2,7 @@
 // Copy, Insert, Append and Delete between the two files of the UP file window.
 #include <QLabel>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "grid/grid_controls.h"
 #include "ui/hourglass.h"
 #include "upfile/frm_up_file.h"

@@ -7,9 +7,9 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/program_views.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "disklink/disk_link_edits.h"
 #include "disklink/frm_dl.h"
 #include "midi/loopback_midi_service.h"

@@ -6,10 +6,10 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/main_window.h"
 #include "app/placeholder_view.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "app/startup.h"
 #include "app/view_factory.h"
 #include "midi/loopback_midi_service.h"

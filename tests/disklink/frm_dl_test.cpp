@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "disklink/frm_dl.h"
 #include "grid/filter_box.h"
 #include "ui/image_button.h"

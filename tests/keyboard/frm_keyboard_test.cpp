@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "keyboard/frm_keyboard.h"
 #include "grid/filter_box.h"
 #include "grid/paged_grid_view.h"

@@ -3,7 +3,7 @@
 // coloured and named, how incoming notes light them, and what is kept between runs.
 #include <gtest/gtest.h>
 
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "keyboard/computer_keys.h"
 #include "keyboard/key_geometry.h"
 #include "keyboard/key_states.h"

@@ -8,9 +8,9 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/program_views.h"
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "midi/loopback_midi_service.h"
 #include "midi/midi_api.h"
 #include "stage/frm_stage.h"

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "jack_peers.h"
 #include "midi/rtmidi_service.h"
 #include "midi_test_support.h"

@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 #include "tone/browser_model.h"
 #include "tone/browser_settings.h"
 #include "tone/monitor_rules.h"

@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/image_button.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/settings_store.h"
+#include "state/settings_store.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 
 namespace tarnwick {
 namespace {

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QSettings>
 
-#include "app/app_state.h"
-#include "app/settings_store.h"
+#include "state/app_state.h"
+#include "state/settings_store.h"
 #include "support/temp_folder.h"
 
 namespace tarnwick {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "midi/midi_types.h"
+#include "state/midi_types.h"
 
 namespace tarnwick {
 

@@ -8,9 +8,9 @@
 
 #include <QColor>
 
-#include "app/view.h"
+#include "state/view.h"
 #include "lists/name_lists.h"
-#include "midi/midi_settings.h"
+#include "state/midi_settings.h"
 #include "updata/file_history.h"
 #include "updata/up_file.h"
 
