@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/frm_keyboard.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include "keyboard/keyboard_picture.h"
 #include "midi/midi_api.h"
 #include "midi/selection_messages.h"
+#include "ui/focus_park.h"
 
 namespace tarnwick {
 
@@ -113,6 +115,8 @@ void frmKeyboard::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
+// Shown, the view watches its window for modal boxes, and takes the focus when it was in a view
+// now hidden, so that the computer keys play.
 void frmKeyboard::showEvent(QShowEvent* event) {
   QWidget* shownIn = window();
   if (shownIn != watchedWindow_) {
@@ -121,6 +125,7 @@ void frmKeyboard::showEvent(QShowEvent* event) {
     watchedWindow_->installEventFilter(this);
   }
   QWidget::showEvent(event);
+  if (!isAncestorOf(QApplication::focusWidget())) ParkFocus(this);
 }
 
 // Nor would it once a modal box (Midi Setup, a message) takes the mouse: the release goes there.

@@ -47,12 +47,6 @@ void frmKeyboard::keyReleaseEvent(QKeyEvent* event) {
   if (const std::optional<int> note = computerKeys_.release(event->key())) endNote(*note);
 }
 
-// Shown with the focus elsewhere (in a view now hidden): the view takes it, so its keys play.
-void frmKeyboard::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!isAncestorOf(QApplication::focusWidget())) ParkFocus(this);
-}
-
 void frmKeyboard::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) endComputerKeyNotes();
   QWidget::changeEvent(event);

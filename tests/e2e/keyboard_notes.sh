@@ -17,15 +17,11 @@ source "$here/e2e_lib.sh"
 command -v jackd >/dev/null && /usr/bin/python3 -c 'import jack' 2>/dev/null \
   || missing_need "no jackd or python3-jack-client"
 export JACK_DEFAULT_SERVER=$4
-jack_pid=""
 peer_pid=""
 journey_cleanup() {
   [ -n "$peer_pid" ] && kill "$peer_pid" 2>/dev/null || true
-  [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null || true
 }
-jackd --no-realtime --sync --timeout 2000 -d dummy -r 48000 -p 256 </dev/null >"$work/jackd.log" 2>&1 &
-jack_pid=$!
-jack_wait -w -t 10 >/dev/null || fail "the JACK server did not start: $(cat "$work/jackd.log")"
+start_jack_server
 
 /usr/bin/python3 "$here/jack_note_peer.py" kbpeer "$work/release" >"$work/peer.log" 2>&1 &
 peer_pid=$!

@@ -16,15 +16,11 @@ a11y="/usr/bin/python3 $here/a11y.py"
 
 need_tools jackd jack_wait jack_midi_dump
 export JACK_DEFAULT_SERVER="tarnwick-e2e-stage"  # one fixed name: a run reuses its slot
-jack_pid=""
 dump_pid=""
 journey_cleanup() {
   [ -n "$dump_pid" ] && kill "$dump_pid" 2>/dev/null || true
-  [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null || true
 }
-jackd --no-realtime --sync --timeout 2000 -d dummy -r 48000 -p 256 </dev/null >"$work/jackd.log" 2>&1 &
-jack_pid=$!
-jack_wait -w -t 10 >/dev/null || fail "the JACK server did not start: $(cat "$work/jackd.log")"
+start_jack_server
 jack_midi_dump stagedump >"$work/dump.log" 2>&1 &
 dump_pid=$!
 device=""
