@@ -61,13 +61,19 @@ class CatalogWindowTest : public QObject {
   void foundUPsGoToTheStageOnlyFromAnOpenFile() {
     WindowFixture fixture(3, 4);
     QSignalSpy added(fixture.window.get(), &frmUPFile::addToStageRequested);
+    const auto hit = [](const QString& path, int id) {
+      CatalogHit found;
+      found.path = path;
+      found.id = id;
+      return found;
+    };
     const QString file1 = QString::fromStdString(fixture.file(1).path);
-    fixture.window->addCatalogHitsToStage({{file1, 2}, {file1, 0}});
+    fixture.window->addCatalogHitsToStage({hit(file1, 2), hit(file1, 0)});
     QCOMPARE(added.size(), 1);
     QCOMPARE(added[0][0].toInt(), 1);
     QCOMPARE(added[0][1].value<std::vector<int>>(), (std::vector<int>{2, 0}));
 
-    fixture.window->addCatalogHitsToStage({{file1, 1}, {fixture.filePath("Elsewhere.UPS"), 1}});
+    fixture.window->addCatalogHitsToStage({hit(file1, 1), hit(fixture.filePath("Elsewhere.UPS"), 1)});
     QCOMPARE(added.size(), 1);  // nothing of a file that is not open, and a word why
     QCOMPARE(fixture.dialogs.messages().size(), 1);
     QVERIFY(fixture.dialogs.messages()[0].contains(QStringLiteral("Elsewhere.UPS")));
