@@ -81,7 +81,7 @@ wait_for "Renamed" cell "File 0 UPs" 5 2
 at=$($a11y cell-center "File 0 UPs" 6 7)
 # shellcheck disable=SC2086
 xdotool mousemove $at click 1 sleep 0.2 click --repeat 2 --delay 80 1
-wait_for "$($a11y cell "File 0 UPs" 6 7)" text Tmp text  # the pop-up is open over the cell
+wait_for "$($a11y cell "File 0 UPs" 6 7)" text Tempo text  # the pop-up is open over the cell
 keys ctrl+a
 xdotool type --delay 30 "133"
 keys Return

@@ -196,7 +196,7 @@ class DropTest : public QObject {
     auto data = std::make_unique<QMimeData>();
     data->setData(QString::fromLatin1(kCatalogDragMimeType), EncodeCatalogDrag({{library, 7}, {library, 2}}));
     const std::vector<int> original = Marks(fixture.file(1));
-    QVERIFY(Drop(fixture.grid(1), *data, RowPoint(fixture.grid(1), 10)));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *data, RowPoint(fixture.grid(1), 10)));
     QCOMPARE(fixture.file(1).count, 22);
     QCOMPARE(MarkOf(fixture.file(1).up(10)), 5007);
     QCOMPARE(MarkOf(fixture.file(1).up(11)), 5002);
@@ -205,7 +205,7 @@ class DropTest : public QObject {
     QCOMPARE(Marks(fixture.file(1)), original);
 
     data->setData(QString::fromLatin1(kCatalogDragMimeType), EncodeCatalogDrag({{library, 2}, {library, 12}}));
-    QVERIFY(Drop(fixture.grid(1), *data, RowPoint(fixture.grid(1), 3)));
+    QVERIFY(Drop(fixture.grid(1)->viewport(), *data, RowPoint(fixture.grid(1), 3)));
     QCOMPARE(fixture.dialogs.messages().size(), qsizetype{1});
     QVERIFY(fixture.dialogs.messages()[0].contains(QStringLiteral("no longer holds ID 12")));
     QCOMPARE(Marks(fixture.file(1)), original);
