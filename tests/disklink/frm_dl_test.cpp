@@ -16,6 +16,7 @@
 #include "disklink/frm_dl.h"
 #include "grid/filter_box.h"
 #include "ui/image_button.h"
+#include "support/find_control.h"
 
 namespace tarnwick {
 namespace {
@@ -40,10 +41,7 @@ class Fixture {
 
   template <typename T = ImageButton>
   T* find(const char* name, int index) const {
-    const QString objectName = QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-    T* child = view->findChild<T*>(objectName);
-    if (child == nullptr) qFatal("no control %s", qPrintable(objectName));
-    return child;
+    return testing::FindControl<T>(*view, name, index);
   }
   QTableView* grid(int s) const { return find<QTableView>("Grid_frmDL_DL", s); }
   QString cell(int s, int row, int col) const {

@@ -22,6 +22,7 @@
 #include "midi/loopback_midi_service.h"
 #include "midi/midi_api.h"
 #include "support/recording_dialogs.h"
+#include "support/find_control.h"
 
 namespace tarnwick {
 
@@ -46,9 +47,7 @@ class KeyboardRig {
 
   template <typename T>
   T* find(const QString& name) const {
-    T* child = window->findChild<T*>(name);
-    if (child == nullptr) qFatal("no control %s", qPrintable(name));
-    return child;
+    return testing::FindControl<T>(*window, name);
   }
   QString text(const char* label) const { return find<QLabel>(QString::fromLatin1(label))->text(); }
   // Near the left edge: an option or box reacts on its mark and caption, not on empty space.

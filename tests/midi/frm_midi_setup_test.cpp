@@ -13,6 +13,7 @@
 #include "midi/midi_api.h"
 #include "midi/midi_result.h"
 #include "support/recording_dialogs.h"
+#include "support/find_control.h"
 
 namespace tarnwick {
 
@@ -28,9 +29,7 @@ class FrmMidiSetupTest : public QObject {
 
   template <class T>
   T* control(const char* name) {
-    T* found = dialog->findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
+    return testing::FindControl<T>(*dialog, QString::fromLatin1(name));
   }
   void openDialog() {
     dialog = std::make_unique<frmMidiSetup>(*midi, settings, dialogs);

@@ -16,6 +16,7 @@
 #include "tone/frm_tone_browser.h"
 #include "tone/frm_tone_monitor.h"
 #include "tone/tone_tables.h"
+#include "support/find_control.h"
 
 namespace tarnwick {
 namespace {
@@ -48,9 +49,7 @@ struct BrowserFixture {
   }
   template <typename T>
   T* find(const QString& name) const {
-    T* child = window->findChild<T*>(name);
-    if (child == nullptr) qFatal("no control %s", qPrintable(name));
-    return child;
+    return testing::FindControl<T>(*window, name);
   }
   QString prefix() const { return QString::fromLatin1(window->kind().namePart); }
   QTableView* grid() const { return find<QTableView>(QStringLiteral("Grid_") + prefix()); }

@@ -15,6 +15,7 @@
 #include "ui/image_button.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_samples.h"
+#include "support/find_control.h"
 
 namespace tarnwick::testing {
 
@@ -42,10 +43,7 @@ class WindowFixture {
   // The control `name`_`index`, e.g. find<QLabel>("lbl_IDCnt", 0).
   template <typename T = ImageButton>
   T* find(const char* name, int index) const {
-    const QString objectName = QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-    T* child = window->findChild<T*>(objectName);
-    if (child == nullptr) qFatal("no control %s", qPrintable(objectName));
-    return child;
+    return FindControl<T>(*window, name, index);
   }
   QTableView* grid(int f) const { return find<QTableView>("Grid_frmUPFile_UP", f); }
   QLineEdit* filter(int f, int box) const { return find<QLineEdit>("txt_GridFilter", 100 * f + box); }
