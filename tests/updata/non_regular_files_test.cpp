@@ -79,7 +79,7 @@ void ExpectRefusedBothWays(const std::string& target) {
   }
 }
 
-TEST(SpecialTargets, FifoSocketAndFolderAreNeitherReplacedNorRead) {
+TEST(NonRegularFiles, FifoSocketAndFolderAreNeitherReplacedNorRead) {
   TempFolder folder;
   const std::string fifo = folder.file("x.UPS");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
@@ -93,7 +93,7 @@ TEST(SpecialTargets, FifoSocketAndFolderAreNeitherReplacedNorRead) {
   EXPECT_TRUE(fs::is_empty(subfolder));
 }
 
-TEST(SpecialTargets, DeviceNodeIsNeitherReplacedNorRead) {
+TEST(NonRegularFiles, DeviceNodeIsNeitherReplacedNorRead) {
   TARNWICK_NEED(::geteuid() == 0, "making a device node (mknod) needs root");
   TempFolder folder;
   const std::string node = folder.file("null.UPS");  // the same device as /dev/null
@@ -102,7 +102,7 @@ TEST(SpecialTargets, DeviceNodeIsNeitherReplacedNorRead) {
   EXPECT_EQ(LinkStat(node).st_rdev, makedev(1, 3));
 }
 
-TEST(SpecialTargets, SaveThroughALinkKeepsTheLinkModeOwnerAndGroup) {
+TEST(NonRegularFiles, SaveThroughALinkKeepsTheLinkModeOwnerAndGroup) {
   TempFolder folder;
   const std::string path = folder.file("private.UPS");
   WriteBytes(path, MakeUPSImage(2, 9));
