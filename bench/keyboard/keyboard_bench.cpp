@@ -82,12 +82,3 @@ void BM_TenThousandNotesIntoTheKeyboardView(benchmark::State& state) {
 BENCHMARK(BM_TenThousandNotesIntoTheKeyboardView)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -70,12 +70,3 @@ BENCHMARK(BM_ToneFillAllByName)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

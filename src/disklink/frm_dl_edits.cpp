@@ -148,21 +148,10 @@ bool frmDL::handleGridKeys(QObject* watched, QKeyEvent* event) {
       return true;
     }
   }
-  if (watched != dummy_) return false;
-  switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_F2:
-      side(activeSide_).grid->setFocus(Qt::OtherFocusReason);
-      QCoreApplication::sendEvent(side(activeSide_).grid, event);
-      return true;
-    default:
-      return false;
-  }
+  if (watched != dummy_ || !(IsRowStepKey(event->key()) || event->key() == Qt::Key_F2)) return false;
+  side(activeSide_).grid->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::sendEvent(side(activeSide_).grid, event);
+  return true;
 }
 
 bool frmDL::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,20 @@
 
 namespace tarnwick {
 
+bool IsRowStepKey(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      return true;
+    default:
+      return false;
+  }
+}
+
 PagedGridView::PagedGridView(const QString& objectName, int pageRows, QWidget* parent)
     : QTableView(parent), pageRows_(pageRows) {
   setObjectName(objectName);

@@ -8,6 +8,9 @@
 
 namespace tarnwick {
 
+// The keys that move a grid's current row: up and down, the page keys, Home and End.
+bool IsRowStepKey(int key);
+
 class PagedGridView : public QTableView {
   Q_OBJECT
 

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "grid/paged_grid_view.h"
 #include "state/app_state.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"
@@ -15,23 +16,6 @@
 #include "upfile/up_grid_view.h"
 
 namespace tarnwick {
-namespace {
-
-bool IsPagingKey(int key) {
-  switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 bool frmUPFile::isGridKeyTarget(const QObject* watched) const {
   if (watched == this || watched == dummy_) return true;
@@ -67,7 +51,7 @@ bool frmUPFile::handleWindowKey(QObject* watched, QKeyEvent* key) {
   if (!isGridKeyTarget(watched)) return false;
   UPGridView* view = keyGrid();
   // The focus rests on Dummy after most clicks; the arrow and paging keys still move the grid.
-  if (watched == dummy_ && IsPagingKey(key->key())) {
+  if (watched == dummy_ && IsRowStepKey(key->key())) {
     if (view != nullptr) QCoreApplication::sendEvent(view, key);
     return true;
   }
