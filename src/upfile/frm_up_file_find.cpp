@@ -2,7 +2,6 @@
 // The UP file window's side of the catalog: the "Find UPs" window opened for a pane, a result
 // opened in that pane with its UP selected, and results dropped on a grid as a transfer.
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "catalog/catalog_db.h"
 #include "catalog/result_drag.h"
 #include "findups/frm_find_ups.h"
+#include "updata/atomic_file.h"
 #include "upfile/frm_up_file.h"
 #include "upfile/up_file_pane.h"
 #include "upfile/up_grid_model.h"
@@ -19,10 +19,9 @@
 namespace tarnwick {
 namespace {
 
-bool SameFile(const QString& a, const QString& b) {
-  if (a.isEmpty() || b.isEmpty()) return false;
-  const QString realA = QFileInfo(a).canonicalFilePath();
-  return a == b || (!realA.isEmpty() && realA == QFileInfo(b).canonicalFilePath());
+// A catalog's path names a pane's file when it is that file, also under another name (a link).
+bool IsPaneFile(const QString& a, const QString& b) {
+  return !a.isEmpty() && !b.isEmpty() && (a == b || SameFile(a.toStdString(), b.toStdString()));
 }
 
 }  // namespace
@@ -61,10 +60,10 @@ void frmUPFile::openFindUPs(int file) {
 
 void frmUPFile::openCatalogHit(const QString& path, int id) {
   const int file = findOrigin_;
-  const bool openHere = SameFile(files_.path(file), path) && !state_.history[static_cast<std::size_t>(file)].Modified();
+  const bool openHere = IsPaneFile(files_.path(file), path) && !state_.history[static_cast<std::size_t>(file)].Modified();
   if (!openHere) {
     runFileCommand(file, files_.OpenPath(file, path));
-    if (!SameFile(files_.path(file), path)) return;  // cancelled, or the file did not load (and said why)
+    if (!IsPaneFile(files_.path(file), path)) return;  // cancelled, or the file did not load (and said why)
   }
   touchGrid(file);
   if (model(file).rowOfID(id) < 0) clearFilter(file);  // the UP must be seen to be selected
@@ -80,7 +79,7 @@ void frmUPFile::openCatalogHit(const QString& path, int id) {
 void frmUPFile::addCatalogHitsToStage(const std::vector<CatalogHit>& hits) {
   std::array<std::vector<int>, 2> ids;
   for (const CatalogHit& hit : hits) {
-    const int file = SameFile(files_.path(0), hit.path) ? 0 : SameFile(files_.path(1), hit.path) ? 1 : -1;
+    const int file = IsPaneFile(files_.path(0), hit.path) ? 0 : IsPaneFile(files_.path(1), hit.path) ? 1 : -1;
     if (file < 0 || hit.id >= upFile(file).count) {
       dialogs_.showMessage(QStringLiteral("Add to Stage takes the UPs of the files open in File 0 or File 1: "
                                           "open %1 first.").arg(QDir::toNativeSeparators(hit.path)));
