@@ -15,7 +15,8 @@ jack_pid=""
 cleanup() {
   if declare -F journey_cleanup >/dev/null; then journey_cleanup || true; fi
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null || true
+  # The next run of a journey starts a server of the same name: this one must have gone first.
+  [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   [ -n "${a11y_pid:-}" ] && kill "$a11y_pid" 2>/dev/null || true
   [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
