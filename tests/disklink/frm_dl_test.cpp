@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -17,6 +16,7 @@
 #include "grid/filter_box.h"
 #include "ui/image_button.h"
 #include "support/find_control.h"
+#include "support/modal_answer.h"
 
 namespace tarnwick {
 namespace {
@@ -309,21 +309,16 @@ class FrmDLTest : public QObject {
   void renameThroughTheNamePopUp() {
     Fixture f;
     f.view->setNameEditor([&f](const NameEditRequest& request) { return EditNameInPopup(f.view.get(), request); });
-    QTimer typist;
-    typist.setInterval(10);
-    QObject::connect(&typist, &QTimer::timeout, [&typist] {
-      QWidget* popup = QApplication::activeModalWidget();
-      if (popup == nullptr || popup->objectName() != QStringLiteral("frmNameEditor")) return;
-      typist.stop();
-      auto* editor = popup->findChild<QLineEdit*>(QStringLiteral("txt_Editor"));
+    const testing::ModalAnswer<QWidget> typist([](QWidget& popup) {
+      auto* editor = popup.findChild<QLineEdit*>(QStringLiteral("txt_Editor"));
       QTest::keyClicks(editor, QStringLiteral("abcdefghij"));
       QTest::keyClick(editor, Qt::Key_Return);  // 12 characters: refused
       for (int i = 0; i < 6; ++i) QTest::keyClick(editor, Qt::Key_Backspace);
       QTest::keyClick(editor, Qt::Key_Return);
-      if (popup->isVisible()) QTest::keyClick(editor, Qt::Key_Escape);
+      if (popup.isVisible()) QTest::keyClick(editor, Qt::Key_Escape);
     });
-    typist.start();
     f.doubleClickName(0, 2);
+    QCOMPARE(typist.opened(), QStringLiteral("frmNameEditor"));
     QCOMPARE(f.stored(0, 2), std::string("L2abcd  "));
     QVERIFY(f.state.history[0].Modified());
   }

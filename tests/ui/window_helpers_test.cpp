@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "support/modal_answer.h"
 #include "ui/about_box.h"
 #include "ui/accessible_names.h"
 #include "ui/edge_style.h"
@@ -44,14 +45,14 @@ QPalette ShadePalette() {
   return palette;
 }
 
-// Runs `look` on the next modal box once it is up, then presses `button` on it.
-void WhenBoxIsUp(QMessageBox::StandardButton button, std::function<void(QMessageBox&)> look = {}) {
-  QTimer::singleShot(0, [look, button] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    QVERIFY(box != nullptr);
-    if (look) look(*box);
-    box->button(button)->click();
-  });
+using BoxAnswer = testing::ModalAnswer<QMessageBox>;
+
+// Presses `button` on a message box, after `look` has seen it.
+std::function<void(QMessageBox&)> Press(QMessageBox::StandardButton button, std::function<void(QMessageBox&)> look = {}) {
+  return [button, look = std::move(look)](QMessageBox& box) {
+    if (look) look(box);
+    box.button(button)->click();
+  };
 }
 
 }  // namespace
@@ -157,16 +158,17 @@ class WindowHelpersTest : public QObject {
   void messagesShowTheirLinesTitleAndIconAndQuestionsReportTheButton() {
     QtUserDialogs dialogs;
     QVariantList seen;  // text, title, icon, text format
-    WhenBoxIsUp(QMessageBox::Ok, [&](QMessageBox& box) {
+    const BoxAnswer message(Press(QMessageBox::Ok, [&](QMessageBox& box) {
       seen = {box.text(), box.windowTitle(), box.icon(), box.textFormat()};
-    });
+    }));
     dialogs.showMessage("C:/<set>.UPS, Is missing!\r\n\r\nSave an empty(0 UP) ups file to: x", "File NOT Found!",
                         UserDialogs::Icon::Critical);
+    QVERIFY(message.met());
     QCOMPARE(seen, (QVariantList{"C:/<set>.UPS, Is missing!\n\nSave an empty(0 UP) ups file to: x", "File NOT Found!",
                                  QMessageBox::Critical, Qt::PlainText}));
-    WhenBoxIsUp(QMessageBox::Yes);
+    const BoxAnswer yes(Press(QMessageBox::Yes));
     QCOMPARE(dialogs.askYesNo("Overwrite?", "Tarnwick", UserDialogs::Icon::Question), UserDialogs::Answer::Yes);
-    WhenBoxIsUp(QMessageBox::Discard);
+    const BoxAnswer discard(Press(QMessageBox::Discard));
     QCOMPARE(dialogs.askSaveDiscardCancel("Save?", "Tarnwick"), UserDialogs::Answer::Discard);
   }
 

@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -15,6 +14,7 @@
 #include "midi/midi_api.h"
 #include "popups/value_popup.h"
 #include "grid/grid_header_button.h"
+#include "support/modal_answer.h"
 #include "upfile/window_fixture.h"
 
 namespace tarnwick {
@@ -24,20 +24,15 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-// Runs `answer` on the pop-up once it is open; `opened` tells afterwards whether one opened.
-struct PopupAnswer {
-  explicit PopupAnswer(std::function<void(ValuePopup&)> answer) {
-    QTimer::singleShot(0, [this, answer] {
-      auto* popup = qobject_cast<ValuePopup*>(QApplication::activeModalWidget());
-      if (popup == nullptr) return;
-      opened = popup->objectName();
-      startText = popup->editor()->text();
-      answer(*popup);
-    });
-  }
-  QString opened;
-  QString startText;
-};
+using PopupAnswer = testing::ModalAnswer<ValuePopup>;
+
+// `answer`, after keeping the text the pop-up opened with in `startText`.
+std::function<void(ValuePopup&)> KeepingStartText(QString& startText, std::function<void(ValuePopup&)> answer) {
+  return [&startText, answer = std::move(answer)](ValuePopup& popup) {
+    startText = popup.editor()->text();
+    answer(popup);
+  };
+}
 
 void Type(ValuePopup& popup, const QString& text) {
   popup.editor()->selectAll();
@@ -80,10 +75,11 @@ class UPEditingTest : public QObject {
  private slots:
   void gridCellsEditNameSongAndTempoThroughThePopUps() {
     WindowFixture fixture(5, 3);
-    PopupAnswer rename(TypeAndPress(QStringLiteral("Lead"), Qt::Key_Return));
+    QString startText;
+    PopupAnswer rename(KeepingStartText(startText, TypeAndPress(QStringLiteral("Lead"), Qt::Key_Return)));
     fixture.doubleClickCell(0, 3, kColName);
-    QCOMPARE(rename.opened, QStringLiteral("frmNameEditor"));
-    QCOMPARE(rename.startText, QStringLiteral("UP3"));
+    QCOMPARE(rename.opened(), QStringLiteral("frmNameEditor"));
+    QCOMPARE(startText, QStringLiteral("UP3"));
     QCOMPARE(Name(fixture.file(0).up(3)), std::string("Lead    "));
     QCOMPARE(fixture.grid(0)->model()->index(3, kColName).data().toString(), QStringLiteral("Lead"));
     QVERIFY(fixture.state.history[0].Modified());
@@ -95,7 +91,7 @@ class UPEditingTest : public QObject {
     fixture.doubleClickCell(1, 1, kColName);
     PopupAnswer unchanged([](ValuePopup& popup) { QTest::keyClick(popup.editor(), Qt::Key_Return); });
     fixture.doubleClickCell(1, 1, kColTempo);
-    QCOMPARE(unchanged.opened, QStringLiteral("frmEditorNum"));
+    QCOMPARE(unchanged.opened(), QStringLiteral("frmEditorNum"));
     QCOMPARE(fixture.file(1).records, before.records);
     QVERIFY(!fixture.state.history[1].Modified());
 
@@ -103,9 +99,10 @@ class UPEditingTest : public QObject {
     fixture.doubleClickCell(1, 2, kColTempo);
     QCOMPARE(GetUPTempo(fixture.file(1).up(2)), std::uint8_t{250});
 
-    PopupAnswer song(TypeAndPress(QStringLiteral("Bolero"), Qt::Key_Return));
+    PopupAnswer song(KeepingStartText(startText, TypeAndPress(QStringLiteral("Bolero"), Qt::Key_Return)));
     fixture.doubleClickCell(1, 0, kColSong);
-    QCOMPARE(song.startText, QString());  // "????????" is no song
+    QVERIFY(song.met());
+    QCOMPARE(startText, QString());  // "????????" is no song
     QCOMPARE(GetUPSongName(fixture.file(1).up(0)), std::string("Bolero  "));
     QVERIFY(fixture.state.history[1].Modified());
   }
@@ -136,10 +133,10 @@ class UPEditingTest : public QObject {
     fixture.window->Refresh_Grid_frmUPFile_UP(0);
     PopupAnswer internal(TypeAndPress(QStringLiteral("Swing"), Qt::Key_Return));
     fixture.doubleClickCell(0, 0, kColStyle);
-    QCOMPARE(internal.opened, QString());
+    QCOMPARE(internal.opened(), QString());
     PopupAnswer onDisk(TypeAndPress(QStringLiteral("Swing"), Qt::Key_Return));
     fixture.doubleClickCell(0, 1, kColStyle);
-    QCOMPARE(onDisk.opened, QStringLiteral("frmNameEditor"));
+    QCOMPARE(onDisk.opened(), QStringLiteral("frmNameEditor"));
     QCOMPARE(GetUPText8(fixture.file(0).up(1), kStyleNameOffset), std::string("Swing   "));
     QCOMPARE(GetUPText8(fixture.file(0).up(0), kStyleNameOffset), std::string("Style   "));
 
@@ -147,12 +144,12 @@ class UPEditingTest : public QObject {
     auto* panelStyle = fixture.window->findChild<QLineEdit*>(QStringLiteral("txt_fraUPEdit_Style"));
     PopupAnswer panelOnDisk(TypeAndPress(QStringLiteral("Rumba"), Qt::Key_Return));
     DoubleClick(panelStyle);
-    QCOMPARE(panelOnDisk.opened, QStringLiteral("frmEditorText8"));
+    QCOMPARE(panelOnDisk.opened(), QStringLiteral("frmEditorText8"));
     QCOMPARE(GetUPText8(fixture.file(0).up(1), kStyleNameOffset), std::string("Rumba   "));
     fixture.selectRows(0, 2, 2);
     PopupAnswer panelInternal(TypeAndPress(QStringLiteral("Rumba"), Qt::Key_Return));
     DoubleClick(panelStyle);
-    QCOMPARE(panelInternal.opened, QString());
+    QCOMPARE(panelInternal.opened(), QString());
   }
 
   void theEditPanelFollowsTheSelectionAndEditsItsFields() {
@@ -192,7 +189,7 @@ class UPEditingTest : public QObject {
 
     PopupAnswer tempo(TypeAndPress(QStringLiteral("200"), Qt::Key_Return));
     DoubleClick(fixture.window->findChild<QLabel*>(QStringLiteral("lbl_fraUPEdit_Tempo")));
-    QCOMPARE(tempo.opened, QStringLiteral("frmEditorNum"));
+    QCOMPARE(tempo.opened(), QStringLiteral("frmEditorNum"));
     QCOMPARE(GetUPTempo(fixture.file(1).up(3)), std::uint8_t{200});
     QCOMPARE(box("txt_fraUPEdit_Tempo")->text(), QStringLiteral("200"));
     QCOMPARE(box("txt_fraUPEdit_ID")->text(), QStringLiteral("3"));
@@ -256,24 +253,25 @@ class UPEditingTest : public QObject {
     SetUPText8(fixture.file(0).up(2), kUPNameOffset, "WWWWWWWW");
     fixture.window->Refresh_Grid_frmUPFile_UP(0);
     bool tempoInSight = false;
-    PopupAnswer tempo([&tempoInSight](ValuePopup& popup) {
+    QString startText;
+    PopupAnswer tempo(KeepingStartText(startText, [&tempoInSight](ValuePopup& popup) {
       tempoInSight = TextInSight(popup);
       QTest::keyClick(popup.editor(), Qt::Key_Escape);
-    });
+    }));
     fixture.doubleClickCell(0, 1, kColTempo);
-    QCOMPARE(tempo.startText, QStringLiteral("250"));
+    QCOMPARE(startText, QStringLiteral("250"));
     QVERIFY(tempoInSight);
     bool nameInSight = false;
     bool grownInSight = false;
-    PopupAnswer name([&](ValuePopup& popup) {
+    PopupAnswer name(KeepingStartText(startText, [&](ValuePopup& popup) {
       nameInSight = TextInSight(popup);
       Type(popup, QStringLiteral("W"));
       QTest::keyClicks(popup.editor(), QStringLiteral("WWWWWWW"));
       grownInSight = TextInSight(popup);
       QTest::keyClick(popup.editor(), Qt::Key_Escape);
-    });
+    }));
     fixture.doubleClickCell(0, 2, kColName);
-    QCOMPARE(name.startText, QStringLiteral("WWWWWWWW"));
+    QCOMPARE(startText, QStringLiteral("WWWWWWWW"));
     QVERIFY(nameInSight);
     QVERIFY(grownInSight);
   }
@@ -286,13 +284,14 @@ class UPEditingTest : public QObject {
     std::copy(odd.begin(), odd.end(), fixture.file(0).up(1).begin() + kUPNameOffset);
     fixture.window->Refresh_Grid_frmUPFile_UP(0);
     bool refused = false;
-    PopupAnswer unchanged([&refused](ValuePopup& popup) {
+    QString startText;
+    PopupAnswer unchanged(KeepingStartText(startText, [&refused](ValuePopup& popup) {
       QTest::keyClick(popup.editor(), Qt::Key_Return);
       refused = popup.isVisible();
       if (refused) QTest::keyClick(popup.editor(), Qt::Key_Escape);
-    });
+    }));
     fixture.doubleClickCell(0, 1, kColName);
-    QCOMPARE(unchanged.startText, QStringLiteral("AB C"));
+    QCOMPARE(startText, QStringLiteral("AB C"));
     QVERIFY(!refused);
     QCOMPARE(Name(fixture.file(0).up(1)), odd);
     QVERIFY(!fixture.state.history[0].Modified());
@@ -338,7 +337,7 @@ class UPEditingTest : public QObject {
     fixture.selectRows(0, 2, 2);
     PopupAnswer rename(TypeAndPress(QStringLiteral("Keys"), Qt::Key_Return));
     QTest::keyClick(fixture.grid(0), Qt::Key_F2);
-    QCOMPARE(rename.opened, QStringLiteral("frmNameEditor"));
+    QCOMPARE(rename.opened(), QStringLiteral("frmNameEditor"));
     QCOMPARE(Name(fixture.file(0).up(2)), std::string("Keys    "));
 
     QTableView* view = fixture.grid(0);
@@ -346,7 +345,7 @@ class UPEditingTest : public QObject {
                       view->visualRect(view->model()->index(1, kColTempo)).center());
     PopupAnswer tempo(TypeAndPress(QStringLiteral("140"), Qt::Key_Return));
     QTest::keyClick(view, Qt::Key_Return);
-    QCOMPARE(tempo.opened, QStringLiteral("frmEditorNum"));
+    QCOMPARE(tempo.opened(), QStringLiteral("frmEditorNum"));
     QCOMPARE(GetUPTempo(fixture.file(0).up(1)), std::uint8_t{140});
 
     QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
@@ -362,7 +361,7 @@ class UPEditingTest : public QObject {
     QCOMPARE(focused, PanelBox(fixture, "txt_fraUPEdit_Name"));
     PopupAnswer panelName(TypeAndPress(QStringLiteral("Organ"), Qt::Key_Return));
     QTest::keyClick(focused, Qt::Key_Return);
-    QCOMPARE(panelName.opened, QStringLiteral("frmEditorText8"));
+    QCOMPARE(panelName.opened(), QStringLiteral("frmEditorText8"));
     QCOMPARE(Name(fixture.file(0).up(1)), std::string("Organ   "));
   }
 
