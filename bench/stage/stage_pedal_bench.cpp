@@ -58,8 +58,9 @@ int Process(jack_nframes_t frames, void* arg) {
   jack_midi_clear_buffer(out);
   const int sent = peer.sent.load(std::memory_order_relaxed);
   if (sent < peer.wanted.load(std::memory_order_acquire) && sent < kPresses) {
-    // Next and Previous by turns, so the list never runs out.
-    const jack_midi_data_t press[3] = {0xB0, static_cast<jack_midi_data_t>(sent % 2 == 0 ? 64 : 65), 127};
+    // Always Next: the list is one longer than the presses, so that a press lost on the way never
+    // sends a later one past the list's end, where the view rightly stays silent.
+    const jack_midi_data_t press[3] = {0xB0, 64, 127};
     if (jack_midi_event_write(out, 0, press, 3) == 0) {
       peer.sentAt[static_cast<std::size_t>(sent)] = cycleStart;
       peer.sent.store(sent + 1, std::memory_order_release);
@@ -142,14 +143,15 @@ int main(int argc, char** argv) {
   state.up.files[0].path = "/bench/Gig.UPS";
   SetUPCount(state.up.files[0], 8);
   for (int id = 0; id < 8; ++id) SetUPText8(state.up.files[0].up(id), kUPNameOffset, "Song " + std::to_string(id));
+  std::vector<int> songs;  // the eight UPs over and over, as a long evening's list
+  for (int song = 0; song <= kPresses; ++song) songs.push_back(song % 8);
   StageSettings stageSettings;
   stageSettings.next = *ParseTrigger(QStringLiteral("B0 40"));
-  stageSettings.previous = *ParseTrigger(QStringLiteral("B0 41"));
   frmStage stage(state, dialogs, stageSettings,
                  {[&midi] { return midi.hMidiOut() != 0; }, [&midi](int id) { return midi.SendUPSelect(id); }});
   std::int64_t clock = 0;
   stage.setClock([&clock] { return clock += 1000; });  // every press counts: no bounce here
-  stage.addUPs(0, {0, 1, 2, 3, 4, 5, 6, 7});
+  stage.addUPs(0, songs);
   stage.show();
   midi.setStageReceiver(&stage);
   midi.setActiveMenu(View::Stage);
