@@ -38,9 +38,12 @@ class SilentDialogs final : public UserDialogs {
   void beep() override {}
 };
 
-// The peer: everything its process callback touches is made before the client is activated.
+// The peer: a pedal client and a listening client, so that the ports make no loop in JACK's
+// graph (a loop leaves the order of the two clients in a cycle open). Everything their process
+// callbacks touch is made before the clients are activated.
 struct Peer {
-  jack_client_t* client = nullptr;
+  jack_client_t* client = nullptr;  // the pedal
+  jack_client_t* listener = nullptr;
   jack_port_t* pedal = nullptr;
   jack_port_t* listen = nullptr;
   std::atomic<int> wanted{0};  // presses asked for by the main thread
@@ -51,7 +54,7 @@ struct Peer {
   std::array<bool, kPresses> heard{};
 };
 
-int Process(jack_nframes_t frames, void* arg) {
+int PressPedal(jack_nframes_t frames, void* arg) {
   auto& peer = *static_cast<Peer*>(arg);
   const jack_nframes_t cycleStart = jack_last_frame_time(peer.client);
   void* out = jack_port_get_buffer(peer.pedal, frames);
@@ -66,6 +69,12 @@ int Process(jack_nframes_t frames, void* arg) {
       peer.sent.store(sent + 1, std::memory_order_release);
     }
   }
+  return 0;
+}
+
+int Listen(jack_nframes_t frames, void* arg) {
+  auto& peer = *static_cast<Peer*>(arg);
+  const jack_nframes_t cycleStart = jack_last_frame_time(peer.listener);
   void* in = jack_port_get_buffer(peer.listen, frames);
   const jack_nframes_t count = jack_midi_get_event_count(in);
   for (jack_nframes_t i = 0; i < count; ++i) {
@@ -121,14 +130,17 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   Peer peer;
   peer.client = jack_client_open("stage-bench", JackNoStartServer, nullptr);
-  if (peer.client == nullptr) {
+  peer.listener = jack_client_open("stage-bench-listener", JackNoStartServer, nullptr);
+  if (peer.client == nullptr || peer.listener == nullptr) {
     std::fprintf(stderr, "no JACK server: start one (see bench/stage/CMakeLists.txt)\n");
     return 1;
   }
   peer.pedal = jack_port_register(peer.client, "pedal", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-  peer.listen = jack_port_register(peer.client, "listen", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
-  jack_set_process_callback(peer.client, Process, &peer);
+  peer.listen = jack_port_register(peer.listener, "listen", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+  jack_set_process_callback(peer.client, PressPedal, &peer);
+  jack_set_process_callback(peer.listener, Listen, &peer);
   jack_activate(peer.client);
+  jack_activate(peer.listener);
 
   RtMidiService service;
   MidiSettings settings;
@@ -169,6 +181,7 @@ int main(int argc, char** argv) {
   midi.setStageReceiver(nullptr);
   midi.CloseMidiIn();
   midi.CloseMidiOut();
+  jack_client_close(peer.listener);
   jack_client_close(peer.client);
   return 0;
 }
