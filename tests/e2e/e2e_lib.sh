@@ -13,10 +13,12 @@ xvfb_pid=""
 app_pid=""
 jack_pid=""
 cleanup() {
-  if declare -F journey_cleanup >/dev/null; then journey_cleanup || true; fi
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  # The next run of a journey starts a server of the same name: this one must have gone first.
-  [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null || true
+  # The server goes before the journey's own JACK peers: a synchronous server stalls for many
+  # seconds over a client killed in the middle of a cycle, while a peer whose server has gone
+  # ends at once.
+  stop_jack_server
+  if declare -F journey_cleanup >/dev/null; then journey_cleanup || true; fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   [ -n "${a11y_pid:-}" ] && kill "$a11y_pid" 2>/dev/null || true
   [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
@@ -57,6 +59,12 @@ start_jack_server() {
   jackd --no-realtime --sync --timeout 2000 -d dummy -r 48000 -p 256 </dev/null >"$work/jackd.log" 2>&1 &
   jack_pid=$!
   jack_wait -w -t 10 >/dev/null || fail "the JACK server did not start: $(cat "$work/jackd.log")"
+}
+
+# The next run of a journey starts a server of the same name: this one must have gone first.
+stop_jack_server() {
+  [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null || true
+  jack_pid=""
 }
 
 # Waits for a top-level window whose title matches exactly; leaves its id in $window.

@@ -33,6 +33,7 @@ journey_cleanup() {
     jackd --no-realtime -d dummy </dev/null >/dev/null 2>&1 &
     jack_pid=$!
     jack_wait -w -t 10 >/dev/null 2>&1 || true
+    stop_jack_server
   fi
 }
 a11y="/usr/bin/python3 $here/a11y.py"
