@@ -46,11 +46,7 @@ ActiveMenu=0
 INI
 
 start_accessibility_bus
-start_program
-wait_for_window "Midi Setup"
-send_keys "$window" Escape
-wait_for_window "Tarnwick - User Prog"
-main=$window
+start_past_midi_setup
 sleep 0.5
 
 read -r x y w h < <($a11y find-all "Find UPs" "push button" | head -n1) || fail "no Find UPs button"

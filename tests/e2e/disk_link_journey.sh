@@ -28,11 +28,8 @@ for side in (0, 1):
 PY
 
 # A first start writes the settings; the journey then opens the two sets in the Disk Link view.
-start_program
-wait_for_window "Midi Setup"
-send_keys "$window" Escape
-wait_for_window "Tarnwick - User Prog"
-send_keys "$window" alt+x
+start_past_midi_setup
+send_keys "$main" alt+x
 wait_for_exit
 /usr/bin/python3 - "$settings" "$work" <<'PY'
 import sys

@@ -31,15 +31,20 @@ fail() {
   exit 1
 }
 
+# Runs a command every 0.1 s until it succeeds, 5 s at most; fails (1) if it never does.
+poll_until() {
+  for _ in $(seq 50); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # A display of our own: Xvfb writes its number once it accepts clients. -noreset keeps it
 # from restarting when the last program leaves, which would refuse the next start.
 Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+poll_until test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 
 export XDG_CONFIG_HOME="$work/config"
@@ -65,6 +70,16 @@ start_jack_server() {
 stop_jack_server() {
   [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null || true
   jack_pid=""
+}
+
+# Starts the program on a first run and closes the Midi Setup it opens with; leaves the main
+# window's id in $main.
+start_past_midi_setup() {  # [FILE0 [FILE1]]
+  start_program "$@"
+  wait_for_window "Midi Setup"
+  send_keys "$window" Escape
+  wait_for_window "Tarnwick - User Prog"
+  main=$window
 }
 
 # Waits for a top-level window whose title matches exactly; leaves its id in $window.

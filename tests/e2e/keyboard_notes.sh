@@ -25,7 +25,7 @@ start_jack_server
 
 /usr/bin/python3 "$here/jack_note_peer.py" kbpeer "$work/release" >"$work/peer.log" 2>&1 &
 peer_pid=$!
-for _ in $(seq 50); do grep -q ready "$work/peer.log" 2>/dev/null && break; sleep 0.1; done
+poll_until grep -q ready "$work/peer.log" 2>/dev/null || true
 device=$("$upstool" midi-ports | awk -F'[ :]+' '/^in [0-9]+: .*kbpeer:notes$/ { print $2; exit }')
 [ -n "$device" ] || fail "the peer's port is not listed: $("$upstool" midi-ports)"
 

@@ -21,11 +21,11 @@ jack_pid=""
 dump_pids=()
 killed=0
 start_jack() { killed=0; start_jack_server; }
+peer_listed() { "$upstool" midi-ports | grep -q "loss-peer:input"; }
 start_peer() {  # dump file
   stdbuf -oL jack_midi_dump loss-peer >"$1" 2>&1 &
   dump_pids+=($!)
-  for _ in $(seq 50); do "$upstool" midi-ports | grep -q "loss-peer:input" && return 0; sleep 0.1; done
-  fail "the peer's port is not listed: $("$upstool" midi-ports)"
+  poll_until peer_listed || fail "the peer's port is not listed: $("$upstool" midi-ports)"
 }
 journey_cleanup() {
   for pid in "${dump_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -105,8 +105,8 @@ grep -q "MIDI Out" <<<"$($a11y windows)" && fail "a message box came up after re
 # shellcheck disable=SC2046
 click_at $($a11y cell-center "File 0 UPs" 5 2)
 send_keys "$main" space
-for _ in $(seq 50); do [ "$(grep -cE ': (bc|cc) ' "$work/dump2.txt")" -ge 3 ] && break; sleep 0.1; done
-[ "$(grep -cE ': (bc|cc) ' "$work/dump2.txt")" -ge 3 ] || fail "the new peer heard no UP select: $(cat "$work/dump2.txt"); connections: $(jack_lsp -c 2>&1)"
+heard_select() { [ "$(grep -cE ': (bc|cc) ' "$work/dump2.txt")" -ge 3 ]; }
+poll_until heard_select || fail "the new peer heard no UP select: $(cat "$work/dump2.txt"); connections: $(jack_lsp -c 2>&1)"
 
 send_keys "$main" alt+x
 wait_for_exit

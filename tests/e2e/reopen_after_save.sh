@@ -29,11 +29,7 @@ click_at() {  # "x y w h" of an object: a click in its middle
 }
 
 start_accessibility_bus
-start_program "$files/Gig.UPS"
-wait_for_window "Midi Setup"
-send_keys "$window" Escape
-wait_for_window "Tarnwick - User Prog"
-main=$window
+start_past_midi_setup "$files/Gig.UPS"
 sleep 0.5
 [ "$($a11y table "File 0 UPs")" = "192 13" ] || fail "Gig.UPS does not show its 192 UPs"
 

@@ -24,12 +24,11 @@ start_jack_server
 jack_midi_dump stagedump >"$work/dump.log" 2>&1 &
 dump_pid=$!
 device=""
-for _ in $(seq 50); do
+dump_listed() {
   device=$("$upstool" midi-ports | awk -F'[ :]+' '/^out [0-9]+: .*stagedump:input$/ { print $2; exit }')
-  [ -n "$device" ] && break
-  sleep 0.1
-done
-[ -n "$device" ] || fail "the dump's port is not listed: $("$upstool" midi-ports)"
+  [ -n "$device" ]
+}
+poll_until dump_listed || fail "the dump's port is not listed: $("$upstool" midi-ports)"
 
 files="$work/files"
 mkdir -p "$files" "$XDG_CONFIG_HOME/Tarnwick"

@@ -31,11 +31,7 @@ ActiveMenu=0
 INI
 
 start_accessibility_bus
-start_program
-wait_for_window "Midi Setup"
-send_keys "$window" Escape
-wait_for_window "Tarnwick - User Prog"
-main=$window
+start_past_midi_setup
 wait_for 192 rows "File 0 UPs"
 
 click_cell() {  # grid row col [modifier]
