@@ -12,12 +12,14 @@ work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 jack_pid=""
+peer_pids=()
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   # The server goes before the journey's own JACK peers: a synchronous server stalls for many
   # seconds over a client killed in the middle of a cycle, while a peer whose server has gone
   # ends at once.
   stop_jack_server
+  for pid in "${peer_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   if declare -F journey_cleanup >/dev/null; then journey_cleanup || true; fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   [ -n "${a11y_pid:-}" ] && kill "$a11y_pid" 2>/dev/null || true
@@ -70,6 +72,20 @@ start_jack_server() {
 stop_jack_server() {
   [ -n "$jack_pid" ] && kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null || true
   jack_pid=""
+}
+
+# A jack_midi_dump peer named NAME on the journey's server, writing what it hears to FILE line by
+# line, and stopped with the journey. Needs $upstool; leaves the number the program lists the
+# peer's port under among its outputs in $device.
+start_dump_peer() {  # NAME FILE
+  stdbuf -oL jack_midi_dump "$1" >"$2" 2>&1 &
+  peer_pids+=($!)
+  poll_until dump_peer_listed "$1" || fail "the peer's port is not listed: $("$upstool" midi-ports)"
+}
+dump_peer_listed() {  # NAME
+  device=$("$upstool" midi-ports | awk -F'[ :]+' -v port="$1:input" \
+    'index($0, "out ") == 1 && substr($0, length($0) - length(port) + 1) == port { print $2; exit }')
+  [ -n "$device" ]
 }
 
 # Starts the program on a first run and closes the Midi Setup it opens with; leaves the main

@@ -17,18 +17,9 @@ here="$(dirname "${BASH_SOURCE[0]}")"
 source "$here/e2e_lib.sh"
 need_tools jackd jack_wait jack_midi_dump
 export JACK_DEFAULT_SERVER=$5
-jack_pid=""
-dump_pids=()
 killed=0
 start_jack() { killed=0; start_jack_server; }
-peer_listed() { "$upstool" midi-ports | grep -q "loss-peer:input"; }
-start_peer() {  # dump file
-  stdbuf -oL jack_midi_dump loss-peer >"$1" 2>&1 &
-  dump_pids+=($!)
-  poll_until peer_listed || fail "the peer's port is not listed: $("$upstool" midi-ports)"
-}
 journey_cleanup() {
-  for pid in "${dump_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   if [ "$killed" = 1 ]; then  # takes the killed server's registry slot back
     jackd --no-realtime -d dummy </dev/null >/dev/null 2>&1 &
     jack_pid=$!
@@ -40,8 +31,7 @@ a11y="/usr/bin/python3 $here/a11y.py"
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
 start_jack
-start_peer "$work/dump1.txt"
-device=$("$upstool" midi-ports | awk -F'[ :]+' '/^out [0-9]+: .*loss-peer:input$/ { print $2; exit }')
+start_dump_peer loss-peer "$work/dump1.txt"
 files="$work/files"
 mkdir -p "$files" "$(dirname "$settings")"
 "$demo_files" "$files" 40 >/dev/null
@@ -71,7 +61,7 @@ killed=1
 wait "$jack_pid" 2>/dev/null || true
 # jack_midi_dump outlives its server, and its process thread would go on waiting on the named
 # semaphore that the next server's peer of the same name is woken through: it goes with its server.
-kill "${dump_pids[0]}" && wait "${dump_pids[0]}" 2>/dev/null || true
+kill "${peer_pids[0]}" && wait "${peer_pids[0]}" 2>/dev/null || true
 wait_for_window "MIDI Out"
 box=$window
 sleep 1
@@ -88,7 +78,7 @@ sleep 0.5
 
 # The server is back, with a new peer of the same name: Midi Setup opens the output again.
 start_jack
-start_peer "$work/dump2.txt"
+start_dump_peer loss-peer "$work/dump2.txt"
 send_keys "$main" alt+m
 wait_for_window "Midi Setup"
 setup=$window

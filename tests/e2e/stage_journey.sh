@@ -16,19 +16,8 @@ a11y="/usr/bin/python3 $here/a11y.py"
 
 need_tools jackd jack_wait jack_midi_dump
 export JACK_DEFAULT_SERVER="tarnwick-e2e-stage"  # one fixed name: a run reuses its slot
-dump_pid=""
-journey_cleanup() {
-  [ -n "$dump_pid" ] && kill "$dump_pid" 2>/dev/null || true
-}
 start_jack_server
-jack_midi_dump stagedump >"$work/dump.log" 2>&1 &
-dump_pid=$!
-device=""
-dump_listed() {
-  device=$("$upstool" midi-ports | awk -F'[ :]+' '/^out [0-9]+: .*stagedump:input$/ { print $2; exit }')
-  [ -n "$device" ]
-}
-poll_until dump_listed || fail "the dump's port is not listed: $("$upstool" midi-ports)"
+start_dump_peer stagedump "$work/dump.log"
 
 files="$work/files"
 mkdir -p "$files" "$XDG_CONFIG_HOME/Tarnwick"
